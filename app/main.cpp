@@ -1,0 +1,40 @@
+// app/main.cpp — program start: the application title, the main window, the message loop
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/hlavni.h"
+#include "settings/datafolder.h"
+#include "ui/errors.h"
+#include "ui/files.h"
+#include "ui/richedit.h"
+
+#include <cstdlib>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_COOL_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    ui::setAppTitle("Notavo");
+    std::vector<std::string> arguments(__argv + 1, __argv + __argc);
+
+    std::unique_ptr<app::Thlavni1> frame;
+    const bool started = ui::guarded(
+        [&] {
+            ui::RichEdit::loadLibrary();
+            frame = std::make_unique<app::Thlavni1>(
+                app::Paths{ui::moduleFileName(), settings::dataFolder(false)});
+            return frame->create();
+        },
+        false);
+    if (!started) return 1;
+    ui::guardedVoid([&] { frame->show(showCommand, arguments); });
+
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (TranslateMDISysAccel(frame->client(), &msg)) continue;
+        if (TranslateAcceleratorA(frame->hwnd(), frame->accelerators(), &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

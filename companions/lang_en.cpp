@@ -1,0 +1,63 @@
+// companions/lang_en.cpp — English texts (lang.en.dll)
+#include "companions/langdll.h"
+
+const companion::LanguageTexts& companion::texts() {
+    static const LanguageTexts t{
+        "English",
+        {
+            "Saving the document...",
+            "The document has been saved",
+            "Creating a new document...",
+            "No further document can be opened: 201 documents are open, which is as many as the "
+            "program can hold.\n\n",
+            "Too many documents",
+            "Done",
+            "Opening the file...",
+            "Characters: ",
+            "Words: ",
+            "Saving as plain text drops the document's formatting (fonts, colours, alignment). "
+            "Do you want to save the document as plain text?",
+            "Plain text",
+            "Backup copies of unsaved documents were left from the last session (",
+            "). Do you want to open them again?",
+            "Document recovery",
+            "Lines: ",
+            "Document ",
+            "Do you want to save the changes to ",
+            "Save changes",
+        },
+        {
+            "&File", "&New", "&Open...", "&Close", "&Save", "Save &As...", "&Print...", "E&xit",
+            "&Edit", "&Font...", "Cu&t", "&Copy", "&Paste", "&Word Wrap", "&View", "&Toolbars",
+            "&Standard", "&Formatting", "Status &Bar", "F&unctions", "Count &Words",
+            "Count &Characters", "Count Characters &Without Spaces", "&Line Count", "&Options",
+            "&Settings...", "Show/Edit Character &Converter...", "Con&vert Characters", "&Help",
+            "Help &Topics", "&About", "&Window", "&Cascade", "&Tile", "&Arrange Icons",
+        },
+        {
+            "Creates a new document", "Opens a file from disk", "Saves the document",
+            "Prints the document", "Cuts the text to the clipboard", "Copies the text to the clipboard",
+            "Pastes text from the clipboard", "Changes the background colour", "Changes the font",
+            "Changes the font size", "Makes the text bold", "Makes the text italic",
+            "Underlines the text", "Aligns to the left", "Centres the text", "Aligns to the right",
+            "First line of the paragraph", "Left margin", "Right margin",
+        },
+        {"Rich text (*.rtf)|*.rtf|Text file (*.txt)|*.txt"},
+        {
+            "Remember the font face, colour and size", "Remember the background colour",
+            "Remember window sizes", "Remember toolbar layout", "Use language", "Back up every (minutes)",
+            "Cancel",
+        },
+        {"Version", "Close"},
+        {"Version "},
+        {
+            "The character table file characters.dia was not found. The program will end; "
+            "reinstalling it solves the problem",
+            "Character converter", "Character", "Replacement", "Add", "Edit", "Delete", "Add",
+            "Enter exactly one character and exactly one replacement.", "Invalid entry",
+            "The conversion table has no entries.", "Empty table", "Converting characters...",
+            "Characters converted",
+        },
+    };
+    return t;
+}

@@ -1,0 +1,247 @@
+// document/editor.cpp — the window of one document
+#include "document/editor.h"
+
+#include "files/files.h"
+#include "ui/errors.h"
+#include "ui/files.h"
+#include "ui/prompts.h"
+#include "ui/text.h"
+
+namespace document {
+namespace {
+
+constexpr char kClassName[] = "NotavoEditor";
+constexpr UINT kRichEditId = 100;
+constexpr int kRulerHeight = 33;
+
+LRESULT CALLBACK rulerProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_PAINT) { // the ruler strip: a 2-pixel line at y = 14 across its width
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(h, &ps);
+        RECT r;
+        GetClientRect(h, &r);
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+        RECT line{r.left, 14, r.right, 16};
+        DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+        EndPaint(h, &ps);
+        return 0;
+    }
+    return DefWindowProcA(h, msg, wp, lp);
+}
+
+HWND createRuler(HWND parent) {
+    static const bool registered = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = rulerProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.lpszClassName = "NotavoRuler";
+        return RegisterClassA(&wc) != 0;
+    }();
+    (void)registered;
+    return CreateWindowExA(0, "NotavoRuler", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, kRulerHeight, parent,
+                           nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+} // namespace
+
+Teditor1::Teditor1(DocumentHost& host, HWND mdiClient) : host_(host), client_(mdiClient) {
+    registerClass(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr, LoadIconA(nullptr, IDI_APPLICATION));
+    const auto& e = host_.settings().Editor;
+    createMdiChild(client_, kClassName, "", WS_VISIBLE | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                   e.Sirka, e.Vyska);
+    // shown at creation: a window that remembers sizes records its first size
+    if (host_.settings().Okna) {
+        RECT r;
+        GetWindowRect(hwnd(), &r);
+        host_.settings().Editor.Sirka = r.right - r.left;
+        host_.settings().Editor.Vyska = r.bottom - r.top;
+    }
+}
+
+LRESULT Teditor1::defaultProc(UINT msg, WPARAM wp, LPARAM lp) {
+    return DefMDIChildProcA(hwnd(), msg, wp, lp);
+}
+
+LRESULT Teditor1::handle(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_CREATE: FormCreate(); return 0;
+    case WM_SIZE: layout(); FormResize(); break;
+    case WM_MDIACTIVATE:
+        if (reinterpret_cast<HWND>(lp) == hwnd()) FormActivate();
+        break;
+    case WM_SETFOCUS: RichEdit1.focus(); return 0;
+    case WM_COMMAND:
+        if (LOWORD(wp) == kRichEditId && HIWORD(wp) == EN_CHANGE) RichEdit1Change();
+        break;
+    case WM_CONTEXTMENU: showContextMenu(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))); return 0;
+    case WM_CLOSE: requestClose(); return 0;
+    }
+    return defaultProc(msg, wp, lp);
+}
+
+void Teditor1::onDestroyed() { host_.documentDestroyed(this); }
+
+void Teditor1::FormCreate() {
+    panel_ = createRuler(hwnd());
+    RichEdit1.create(hwnd(), kRichEditId);
+    firstResizePending_ = true;
+    format = FormatState{};
+    format.fontName = host_.settings().Editor.Pismo;
+    format.fontSize = host_.settings().Editor.Velikost;
+    ChangedSinceBackup = false;
+    BackupFiles.clear();
+    RichEdit1.setFirstIndents(0, 0);
+    RichEdit1.setModified(false);
+    const auto& hints = host_.languageHints();
+    for (int i = 0; i < 3; ++i) rulerHints_[i] = hints.size() > size_t(16 + i) ? hints[16 + i] : "";
+    layout();
+}
+
+void Teditor1::ApplySettings() {
+    const auto& e = host_.settings().Editor;
+    SetWindowPos(hwnd(), nullptr, 0, 0, e.Sirka, e.Vyska, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RichEdit1.setBackground(ui::resolveColor(e.Pozadi));
+    RichEdit1.setInsertionStyle(ui::CharStyle{e.Pismo, e.Velikost, ui::resolveColor(e.Barva)});
+    RichEdit1.setModified(false);
+}
+
+void Teditor1::layout() {
+    RECT r;
+    GetClientRect(hwnd(), &r);
+    if (panel_) MoveWindow(panel_, 0, 0, r.right, kRulerHeight, TRUE);
+    if (RichEdit1.hwnd())
+        MoveWindow(RichEdit1.hwnd(), 0, kRulerHeight, r.right, r.bottom > kRulerHeight ? r.bottom - kRulerHeight : 0,
+                   TRUE);
+}
+
+void Teditor1::FormResize() {
+    if (firstResizePending_) {
+        firstResizePending_ = false;
+        return;
+    }
+    if (!host_.settings().Okna || IsIconic(hwnd()) || IsZoomed(hwnd())) return;
+    RECT r;
+    GetWindowRect(hwnd(), &r);
+    host_.settings().Editor.Sirka = r.right - r.left;
+    host_.settings().Editor.Vyska = r.bottom - r.top;
+}
+
+void Teditor1::FormActivate() {
+    host_.setActiveSlot(slot);
+    const struct {
+        bool on;
+        const char* word;
+    } alignments[] = {{format.left, "doleva"}, {format.centre, "nastred"}, {format.right, "doprava"}};
+    for (const auto& a : alignments)
+        if (a.on)
+            host_.showFormatState(format.bold, format.italic, format.underline, a.word, format.fontName,
+                                  std::to_string(format.fontSize));
+    if (!FileName.empty()) host_.setStatusText(1, ui::baseName(FileName));
+    host_.saveAction().setEnabled(RichEdit1.modified());
+}
+
+void Teditor1::RichEdit1Change() {
+    ChangedSinceBackup = true;
+    if (!host_.saveAction().enabled()) host_.saveAction().setEnabled(true);
+}
+
+void Teditor1::writeTo(const std::string& path) { RichEdit1.saveFile(path); }
+
+void Teditor1::Save() {
+    if (!RichEdit1.modified()) return;
+    if (!FileName.empty()) {
+        writeTo(FileName);
+        RichEdit1.setModified(false);
+        return;
+    }
+    const auto path = host_.runSaveDialog(*this);
+    if (!path) return;
+    writeTo(*path);
+    RichEdit1.setModified(false);
+    setCaption(ui::baseName(*path));
+    FileName = *path;
+    for (const auto& f : BackupFiles) ui::deleteFile(f);
+    BackupFiles.clear();
+}
+
+void Teditor1::SaveAs() {
+    const auto path = host_.runSaveDialog(*this);
+    if (!path) return;
+    writeTo(*path);
+    setCaption(ui::baseName(*path));
+    FileName = *path;
+    for (const auto& f : BackupFiles) ui::deleteFile(f);
+    BackupFiles.clear();
+}
+
+void Teditor1::ToggleWordWrap() { RichEdit1.setWordWrap(!RichEdit1.wordWrap()); }
+
+int Teditor1::closeIsModified(void* self) { return static_cast<Teditor1*>(self)->RichEdit1.modified(); }
+
+int Teditor1::closeWriteTo(void* self, const char* path) {
+    auto* doc = static_cast<Teditor1*>(self);
+    try {
+        doc->writeTo(path);
+        return 1;
+    } catch (const std::exception& e) {
+        doc->lastWriteError_ = e.what();
+        return 0;
+    }
+}
+
+int Teditor1::dialogExecute(void* self) {
+    auto* doc = static_cast<Teditor1*>(self);
+    try {
+        const auto path = doc->host_.runSaveDialog(*doc);
+        doc->chosenPath_ = path.value_or("");
+        return path.has_value();
+    } catch (const std::exception& e) {
+        doc->lastWriteError_ = e.what();
+        doc->chosenPath_.clear();
+        return 0;
+    }
+}
+
+const char* Teditor1::dialogFileName(void* self) { return static_cast<Teditor1*>(self)->chosenPath_.c_str(); }
+
+int Teditor1::dialogMessageBox(void*, const char* text, const char* caption, unsigned flags) {
+    return ui::prompts().messageBox(nullptr, text, caption, flags);
+}
+
+void Teditor1::requestClose() {
+    const auto& strings = host_.languageStrings();
+    const TextControl text{this, closeIsModified, closeWriteTo};
+    const SaveDialog dialog{this, dialogExecute, dialogFileName, dialogMessageBox};
+    CloseResult result{0, 0, this}; // a box that fails keeps the window open
+    lastWriteError_.clear();
+    const std::string title = caption();
+    const int rc = EditorZavrit(&text, this, &dialog, title.c_str(), FileName.c_str(), strings.at(16).c_str(),
+                                strings.at(17).c_str(), &result);
+    if (rc != ZAVRIT_OK) throw ui::AppError(lastWriteError_.empty() ? "Failed to Save Stream" : lastWriteError_);
+    host_.setMayCloseFlag(result.MayClose != 0);
+    host_.storeInSlot(slot, result.Window ? this : nullptr);
+    if (!host_.anyDocumentOpen()) host_.disableDocumentCommands();
+    if (result.CloseAction == 2) SendMessageA(client_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd()), 0);
+}
+
+void Teditor1::showContextMenu(int x, int y) {
+    if (x == -1 && y == -1) { // from the keyboard: at the caret
+        POINT p{};
+        GetCaretPos(&p);
+        ClientToScreen(RichEdit1.hwnd(), &p);
+        x = p.x;
+        y = p.y;
+    }
+    ui::UniqueMenu menu{CreatePopupMenu()};
+    const ContextItem items[] = {ContextItem::Pismo, ContextItem::Kopirovat, ContextItem::Vyjmout,
+                                 ContextItem::Vlozit};
+    for (size_t i = 0; i < std::size(items); ++i) {
+        if (i == 1) AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(menu.get(), MF_STRING, i + 1, host_.contextCaption(items[i]).c_str());
+    }
+    const int cmd = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, hwnd(), nullptr);
+    if (cmd > 0) host_.runContextCommand(items[cmd - 1]);
+}
+
+} // namespace document

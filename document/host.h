@@ -1,0 +1,49 @@
+// document/host.h — what a document window needs of the main window that holds it
+#pragma once
+#include "settings/nastaveni_u.h"
+#include "ui/actions.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace document {
+
+class Teditor1;
+
+// The items of a document's context menu; each runs the main menu item of the same name.
+enum class ContextItem { Pismo, Kopirovat, Vyjmout, Vlozit };
+
+class DocumentHost {
+public:
+    virtual ~DocumentHost() = default;
+
+    virtual settings::TNastaveni& settings() = 0;
+    virtual const std::vector<std::string>& languageStrings() const = 0;
+    virtual const std::vector<std::string>& languageHints() const = 0;
+
+    // The slot table, the active slot and the may-close flag.
+    virtual void setActiveSlot(int slot) = 0;
+    virtual void storeInSlot(int slot, Teditor1* window) = 0;
+    virtual void setMayCloseFlag(bool on) = 0;
+    virtual bool anyDocumentOpen() const = 0;
+    virtual void disableDocumentCommands() = 0;
+
+    // Shows a document's formatting state on the formatting toolbar.
+    virtual void showFormatState(bool bold, bool italic, bool underline, const std::string& alignment,
+                                 const std::string& fontName, const std::string& fontSize) = 0;
+    virtual void setStatusText(int panel, const std::string& text) = 0;
+    virtual ui::Action& saveAction() = 0;
+
+    // Runs the main window's save dialog for `doc`; the chosen path, or nullopt on cancel.
+    // Choosing plain text there (and confirming) switches `doc` to plain-text mode.
+    virtual std::optional<std::string> runSaveDialog(Teditor1& doc) = 0;
+
+    virtual std::string contextCaption(ContextItem item) const = 0;
+    virtual void runContextCommand(ContextItem item) = 0;
+
+    // The window is gone; the host drops the object (it owns every document window).
+    virtual void documentDestroyed(Teditor1* window) = 0;
+};
+
+} // namespace document

@@ -1,0 +1,51 @@
+// lang/library.h — finding, loading and reading language libraries "lang.*.dll"
+#pragma once
+#include "lang/langabi.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace language {
+
+// Entries the program reads from each list; a library that gives fewer is unusable.
+constexpr std::size_t kMenuEntries = 35;
+constexpr std::size_t kStringEntries = 18;
+constexpr std::size_t kHintEntries = 19;
+
+// Full paths of the "lang.*.dll" files in `folder` (with its trailing separator), sorted by
+// file name so the choice does not depend on the file system's order.
+std::vector<std::string> findLibraries(const std::string& folder);
+
+// A library loaded by its full path for one operation; released when this object goes.
+class Library {
+public:
+    explicit Library(const std::string& path);
+    ~Library();
+    Library(const Library&) = delete;
+    Library& operator=(const Library&) = delete;
+
+    bool loaded() const { return module_ != nullptr; }
+    // The display name from jazykovaMutace; nullopt when the export is missing.
+    std::optional<std::string> displayName() const;
+    // A copy of the list from the named export; nullopt when the export is missing or the list
+    // is damaged or shorter than `minEntries`.
+    std::optional<std::vector<std::string>> list(const char* exportName, std::size_t minEntries) const;
+
+private:
+    void* module_ = nullptr;
+};
+
+// Every text the main window takes from a library.
+struct MainTexts {
+    std::vector<std::string> menu;    // dejMenu, 35 captions
+    std::vector<std::string> strings; // dejStringy
+    std::vector<std::string> hints;   // dejHint
+    std::string filter;               // dejSaveOpenDialog entry 0
+    std::string splash;               // dejSplash entry 0
+};
+
+// All the main window's texts, or nullopt when the library is unusable for it.
+std::optional<MainTexts> readMainTexts(const std::string& path);
+
+} // namespace language

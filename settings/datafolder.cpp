@@ -1,0 +1,59 @@
+// settings/datafolder.cpp — the data folder and the settings file
+#include "settings/datafolder.h"
+
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include "ui/errors.h"
+#include "ui/files.h"
+#include "ui/text.h"
+
+namespace settings {
+
+static std::string appDataFolder() {
+    LPITEMIDLIST pidl = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_APPDATA, &pidl)) || !pidl)
+        throw ui::AppError("Nelze zjistit složku s daty aplikací");
+    char buf[MAX_PATH + 1] = {};
+    const BOOL ok = SHGetPathFromIDListA(pidl, buf);
+    CoTaskMemFree(pidl);
+    if (!ok) throw ui::AppError("Nelze zjistit složku s daty aplikací");
+    return buf;
+}
+
+std::string dataFolder(bool create) {
+    std::string path = appDataFolder();
+    if (path.empty() || path.back() != '\\') path += '\\';
+    path += "Mirabund";
+    if (create) ui::createFolder(path);
+    path += "\\Notavo";
+    if (create) ui::createFolder(path);
+    return path + "\\";
+}
+
+std::string settingsFilePath(const std::string& programPath) {
+    return dataFolder(false) + ui::withExtension(ui::baseName(programPath), ".ini");
+}
+
+TNastaveni loadSettings(const std::string& programPath) {
+    TNastaveni s;
+    const std::string path = settingsFilePath(programPath);
+    if (!ui::fileExists(path)) {
+        s.load(nullptr);
+        return s;
+    }
+    const IniDocument doc(ui::readFile(path));
+    s.load(&doc);
+    return s;
+}
+
+void storeSettings(const TNastaveni& s, const std::string& programPath, const WindowRect& current) {
+    const std::string path = settingsFilePath(programPath);
+    dataFolder(true);
+    IniDocument doc(ui::fileExists(path) ? ui::readFile(path) : std::string());
+    s.store(doc, current);
+    ui::writeFileReplacing(path, doc.text());
+}
+
+} // namespace settings

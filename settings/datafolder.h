@@ -1,0 +1,23 @@
+// settings/datafolder.h — the data folder (settings file and backup copies) and the settings file
+#pragma once
+#include "settings/nastaveni_u.h"
+
+#include <string>
+
+namespace settings {
+
+// The user's application-data folder followed by "Mirabund\Notavo\" (with the trailing
+// separator). With `create`, the two folder levels are made when missing (failures ignored).
+std::string dataFolder(bool create);
+
+// The settings file: the data folder and the program file's name with the extension ".ini".
+std::string settingsFilePath(const std::string& programPath);
+
+// Reads the settings file; a missing file gives the first-run defaults.
+TNastaveni loadSettings(const std::string& programPath);
+
+// Writes the settings into the file, keeping its other sections and keys. The file is replaced
+// safely; throws AppError when it cannot be written.
+void storeSettings(const TNastaveni& s, const std::string& programPath, const WindowRect& current);
+
+} // namespace settings

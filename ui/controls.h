@@ -1,0 +1,103 @@
+// ui/controls.h — thin wrappers of the common controls the program uses
+#pragma once
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "ui/actions.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class StatusBar {
+public:
+    void create(HWND parent, UINT id, const std::vector<int>& widths);
+    HWND hwnd() const { return hwnd_; }
+    void setText(int panel, const std::string& text);
+    const std::string& text(int panel) const { return texts_.at(static_cast<size_t>(panel)); }
+    void setVisible(bool on);
+    bool visible() const { return visible_; }
+    int height() const;
+
+private:
+    HWND hwnd_ = nullptr;
+    std::vector<std::string> texts_;
+    bool visible_ = true;
+};
+
+struct ToolButtonDef {
+    UINT id;           // 0 for a separator
+    int image = 0;     // index in the image list
+    BYTE style = BTNS_BUTTON;
+};
+
+class ToolBar {
+public:
+    void create(HWND parent, UINT id, HIMAGELIST images, HIMAGELIST disabled,
+                const std::vector<ToolButtonDef>& buttons);
+    HWND hwnd() const { return hwnd_; }
+    void setEnabled(UINT id, bool on);
+    void setDown(UINT id, bool on);
+    bool enabled(UINT id) const;
+    bool down(UINT id) const;
+    // Tool tips: the text shown for a button (or a child control placed on the bar).
+    void setHint(UINT id, const std::string& text) { hints_[id] = text; }
+    const std::string& hint(UINT id) const;
+    // Answers TTN_GETDISPINFOA for the bar's buttons; true when it was one of ours.
+    bool onNotify(NMHDR* hdr);
+    // Puts a child control in the place of a separator of `width` pixels.
+    void placeControl(HWND control, int separatorIndex, int width);
+    SIZE idealSize() const;
+
+private:
+    HWND hwnd_ = nullptr;
+    std::map<UINT, std::string> hints_;
+};
+
+// A tool button bound to an action.
+class ToolButton : public ActionClient {
+public:
+    ToolButton(ToolBar& bar, UINT id) : bar_(bar), id_(id) {}
+    void sync(const Action& a) override {
+        bar_.setEnabled(id_, a.enabled());
+        bar_.setDown(id_, a.checked());
+    }
+
+private:
+    ToolBar& bar_;
+    UINT id_;
+};
+
+class ComboBox {
+public:
+    void create(HWND parent, UINT id, int width, bool sorted, HFONT font);
+    HWND hwnd() const { return hwnd_; }
+    void add(const std::string& item);
+    int count() const;
+    std::string item(int index) const;
+    std::string text() const;
+    void setText(const std::string& text);
+    void setEnabled(bool on);
+    bool enabled() const;
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+// A cool bar (rebar) whose bands hold tool bars.
+class CoolBar {
+public:
+    void create(HWND parent, UINT id);
+    HWND hwnd() const { return hwnd_; }
+    void addBand(HWND child, int minHeight, int width);
+    void showBand(int index, bool on);
+    int height() const;
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+} // namespace ui

@@ -1,0 +1,32 @@
+// ui/files.h — file system services the program uses
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ui {
+
+// The full path of the running program file (or of the module `h` when given).
+std::string moduleFileName(void* module = nullptr);
+
+bool fileExists(const std::string& path);
+bool folderExists(const std::string& path);
+// Creates one folder level; true when it exists afterwards.
+bool createFolder(const std::string& path);
+bool deleteFile(const std::string& path);
+
+// Names (not paths) of the directory entries matching `pattern` ("C:\\dir\\*.bcp"), any
+// attributes, without "." and "..". Sorted by name when `sorted`, else in the listing's order.
+std::vector<std::string> listEntries(const std::string& pattern, bool sorted);
+
+// The whole file; throws AppError with the system's message when it cannot be read.
+std::string readFile(const std::string& path);
+
+// Writes `bytes` to a temporary file in the target's folder, flushes it and then replaces the
+// target, so a failure never leaves a truncated target. Throws AppError on failure.
+void writeFileReplacing(const std::string& path, std::string_view bytes);
+
+// A new, unused temporary name in the folder of `path` (the file is created empty).
+std::string temporaryBeside(const std::string& path);
+
+} // namespace ui

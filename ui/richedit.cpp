@@ -1,0 +1,169 @@
+// ui/richedit.cpp — the rich-edit control wrapper
+#include "ui/richedit.h"
+
+#include "ui/errors.h"
+#include "ui/files.h"
+#include "ui/unique.h"
+
+#include <cstring>
+
+namespace ui {
+namespace {
+
+struct FileCookie {
+    HANDLE file;
+};
+
+DWORD CALLBACK readFromFile(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* got) {
+    auto* c = reinterpret_cast<FileCookie*>(cookie);
+    DWORD n = 0;
+    if (!ReadFile(c->file, buf, static_cast<DWORD>(cb), &n, nullptr)) return 1;
+    *got = static_cast<LONG>(n);
+    return 0;
+}
+
+DWORD CALLBACK writeToString(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* put) {
+    try {
+        reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buf),
+                                                       static_cast<size_t>(cb));
+        *put = cb;
+        return 0;
+    } catch (...) {
+        return 1;
+    }
+}
+
+} // namespace
+
+void RichEdit::loadLibrary() {
+    static HMODULE lib = LoadLibraryA("riched20.dll");
+    if (!lib) throwLastError();
+}
+
+void RichEdit::create(HWND parent, UINT id, DWORD extraStyle) {
+    loadLibrary();
+    hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, RICHEDIT_CLASSA, "",
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                                ES_AUTOVSCROLL | ES_NOHIDESEL | ES_SAVESEL | ES_SELECTIONBAR | extraStyle,
+                            0, 0, 10, 10, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd_) throwLastError();
+    SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFF0); // the default is 32K characters
+    SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
+    setWordWrap(true);
+}
+
+bool RichEdit::modified() const { return SendMessageA(hwnd_, EM_GETMODIFY, 0, 0) != 0; }
+void RichEdit::setModified(bool on) { SendMessageA(hwnd_, EM_SETMODIFY, on, 0); }
+
+long RichEdit::textLength() const {
+    GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, CP_ACP};
+    return static_cast<long>(SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0));
+}
+
+std::string RichEdit::text() const {
+    GETTEXTLENGTHEX gl{GTL_NUMBYTES | GTL_PRECISE | GTL_USECRLF, CP_ACP};
+    const auto bytes = SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0);
+    std::string s(static_cast<size_t>(bytes) + 1, '\0');
+    GETTEXTEX gt{};
+    gt.cb = static_cast<DWORD>(s.size());
+    gt.flags = GT_USECRLF;
+    gt.codepage = CP_ACP;
+    const auto n = SendMessageA(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&gt),
+                                reinterpret_cast<LPARAM>(s.data()));
+    s.resize(static_cast<size_t>(n));
+    return s;
+}
+
+void RichEdit::setText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+
+void RichEdit::select(long from, long to) {
+    CHARRANGE cr{from, to};
+    SendMessageA(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+}
+
+void RichEdit::selection(long& from, long& to) const {
+    CHARRANGE cr{};
+    SendMessageA(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+    from = cr.cpMin;
+    to = cr.cpMax;
+}
+
+void RichEdit::replaceSelection(const std::string& text, bool canUndo) {
+    SendMessageA(hwnd_, EM_REPLACESEL, canUndo, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void RichEdit::loadFile(const std::string& path) {
+    UniqueFile f{CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+    if (!f) throwLastError();
+    const auto streamIn = [&](UINT format) {
+        if (SetFilePointer(f.get(), 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER) throwLastError();
+        FileCookie cookie{f.get()};
+        EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&cookie), 0, readFromFile};
+        SendMessageA(hwnd_, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&es));
+        return es.dwError == 0;
+    };
+    if (plainText_) {
+        if (!streamIn(SF_TEXT)) throw AppError("Failed to Load Stream");
+        return;
+    }
+    if (!streamIn(SF_RTF) && !streamIn(SF_TEXT)) throw AppError("Failed to Load Stream");
+}
+
+std::string RichEdit::streamOut() const {
+    std::string out;
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&out), 0, writeToString};
+    SendMessageA(hwnd_, EM_STREAMOUT, plainText_ ? SF_TEXT : SF_RTF, reinterpret_cast<LPARAM>(&es));
+    if (es.dwError != 0) throw AppError("Failed to Save Stream");
+    return out;
+}
+
+void RichEdit::saveFile(const std::string& path) const { writeFileReplacing(path, streamOut()); }
+
+void RichEdit::setInsertionStyle(const CharStyle& s) {
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof cf;
+    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_CHARSET;
+    std::strncpy(cf.szFaceName, s.face.c_str(), LF_FACESIZE - 1);
+    cf.yHeight = s.sizePt * 20;
+    cf.crTextColor = s.color;
+    cf.bCharSet = s.charset;
+    // the control's default format (its own is the bold "System" font): loaded plain text and
+    // a new document take it; then the whole (empty) text and the insertion point
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+    if (textLength() == 0) SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+}
+
+void RichEdit::setBackground(COLORREF c) { SendMessageA(hwnd_, EM_SETBKGNDCOLOR, 0, c); }
+
+void RichEdit::setFirstIndents(long firstTwips, long offsetTwips) {
+    PARAFORMAT2 pf{};
+    pf.cbSize = sizeof pf;
+    pf.dwMask = PFM_STARTINDENT | PFM_OFFSET;
+    pf.dxStartIndent = firstTwips;
+    pf.dxOffset = offsetTwips;
+    SendMessageA(hwnd_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+}
+
+void RichEdit::setWordWrap(bool on) {
+    wordWrap_ = on;
+    // target device NULL with width 0 wraps at the window; width 1 means no wrapping
+    SendMessageA(hwnd_, EM_SETTARGETDEVICE, 0, on ? 0 : 1);
+}
+
+int RichEdit::lineCount() const {
+    int n = static_cast<int>(SendMessageA(hwnd_, EM_GETLINECOUNT, 0, 0));
+    // a last line that is empty does not count (an empty document has no lines)
+    const long lastStart = static_cast<long>(SendMessageA(hwnd_, EM_LINEINDEX, static_cast<WPARAM>(n - 1), 0));
+    if (n > 0 && lastStart >= 0 && SendMessageA(hwnd_, EM_LINELENGTH, static_cast<WPARAM>(lastStart), 0) == 0) --n;
+    return n;
+}
+
+void RichEdit::cut() { SendMessageA(hwnd_, WM_CUT, 0, 0); }
+void RichEdit::copy() { SendMessageA(hwnd_, WM_COPY, 0, 0); }
+void RichEdit::paste() { SendMessageA(hwnd_, WM_PASTE, 0, 0); }
+void RichEdit::focus() { SetFocus(hwnd_); }
+
+} // namespace ui

@@ -1,0 +1,77 @@
+// ui/richedit.h — the rich-edit control: the one place that sends rich-edit messages
+#pragma once
+#include <windows.h>
+
+#include <richedit.h>
+
+#include <cstdint>
+#include <string>
+
+namespace ui {
+
+struct CharStyle {
+    std::string face;
+    int sizePt = 12;
+    COLORREF color = 0;
+    BYTE charset = EASTEUROPE_CHARSET;
+};
+
+class RichEdit {
+public:
+    // Loads the rich-edit library once for the process (riched20.dll).
+    static void loadLibrary();
+
+    void create(HWND parent, UINT id, DWORD extraStyle = 0);
+    HWND hwnd() const { return hwnd_; }
+
+    // Plain-text mode decides how the document is read and written: RTF when off.
+    bool plainText() const { return plainText_; }
+    void setPlainText(bool on) { plainText_ = on; }
+
+    bool modified() const;
+    void setModified(bool on);
+
+    std::string text() const;
+    void setText(const std::string& text);
+    long textLength() const;
+    void select(long from, long to);
+    void selection(long& from, long& to) const;
+    void replaceSelection(const std::string& text, bool canUndo = true);
+
+    // Reads the file in the current mode. In rich-text mode a stream the control rejects as
+    // RTF is read again as plain text. Throws AppError ("Failed to Load Stream" or the
+    // system's message) when the file cannot be read.
+    void loadFile(const std::string& path);
+    // The whole content in the current mode (RTF, or plain text in the ANSI code page).
+    std::string streamOut() const;
+    // Streams the content into a file, replacing it safely. Throws AppError on failure.
+    void saveFile(const std::string& path) const;
+
+    // Character format of the insertion point and of text typed from now on.
+    void setInsertionStyle(const CharStyle& s);
+    void setBackground(COLORREF c);
+    void setFirstIndents(long firstTwips, long offsetTwips);
+    void setWordWrap(bool on);
+    bool wordWrap() const { return wordWrap_; }
+    // Rows as the control counts them (wrapped rows count while word wrap is on).
+    int lineCount() const;
+
+    void cut();
+    void copy();
+    void paste();
+    void focus();
+
+private:
+    HWND hwnd_ = nullptr;
+    bool plainText_ = false;
+    bool wordWrap_ = true;
+};
+
+} // namespace ui
+
+namespace ui {
+// A settings colour (0x00BBGGRR, or 0xFF0000nn for system colour nn) as a COLORREF.
+inline COLORREF resolveColor(std::uint32_t c) {
+    return (c & 0xFF000000u) == 0xFF000000u ? GetSysColor(static_cast<int>(c & 0xFFu)) : (c & 0x00FFFFFFu);
+}
+} // namespace ui

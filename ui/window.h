@@ -1,0 +1,47 @@
+// ui/window.h — the one window base: owns the HWND and forwards messages to handle()
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace ui {
+
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND hwnd() const { return hwnd_; }
+
+    std::string caption() const;
+    void setCaption(const std::string& text);
+
+    // The object behind a window created by this base, or nullptr.
+    static Window* fromHandle(HWND h);
+
+protected:
+    // Registers `className` once with this base's thunk.
+    static void registerClass(const char* className, UINT style, HBRUSH background, HICON icon);
+    // CreateWindowExA with `this` as the create parameter; throws AppError on failure.
+    void create(DWORD exStyle, const char* className, const std::string& title, DWORD style,
+                int x, int y, int w, int h, HWND parent, HMENU menu);
+    // An MDI child of `client`; `this` rides in MDICREATESTRUCT's lParam.
+    void createMdiChild(HWND client, const char* className, const std::string& title, DWORD style,
+                        int x, int y, int w, int h);
+
+    virtual LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
+    virtual LRESULT defaultProc(UINT msg, WPARAM wp, LPARAM lp);
+    // Called after WM_NCDESTROY, when the HWND is gone.
+    virtual void onDestroyed() {}
+
+private:
+    static LRESULT CALLBACK thunk(HWND h, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+    HWND hwnd_ = nullptr;
+};
+
+// Pumps the messages already waiting (tests and long operations).
+void pumpPending();
+
+} // namespace ui
