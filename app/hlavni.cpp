@@ -204,7 +204,7 @@ void Thlavni1::bindActions() {
 }
 
 bool Thlavni1::FormCreate() {
-    settings_ = std::make_unique<settings::TNastaveni>(settings::loadSettings(paths_.program));
+    settings_ = std::make_unique<settings::TNastaveni>(settings::loadSettings(paths_.dataFolder, paths_.program));
     buildBars();
     bindActions();
 
@@ -574,7 +574,7 @@ void Thlavni1::FormClose() {
     RECT r;
     GetWindowRect(hwnd(), &r);
     try {
-        settings::storeSettings(*settings_, paths_.program,
+        settings::storeSettings(*settings_, paths_.dataFolder, paths_.program,
                                 {r.right - r.left, r.bottom - r.top, r.left, r.top});
     } catch (const std::exception& e) {
         ui::reportError(e.what()); // the documents are still asked; the settings are not worth a refusal

@@ -21,13 +21,13 @@ void give(lang* slot, const std::vector<std::string>& list) {
 } // namespace
 
 extern "C" {
-__declspec(dllexport) const char* jazykovaMutace(void) { return companion::texts().name.c_str(); }
-__declspec(dllexport) void dejStringy(lang* s) { give(s, companion::texts().strings); }
-__declspec(dllexport) void dejMenu(lang* s) { give(s, companion::texts().menu); }
-__declspec(dllexport) void dejHint(lang* s) { give(s, companion::texts().hints); }
-__declspec(dllexport) void dejSaveOpenDialog(lang* s) { give(s, companion::texts().fileFilter); }
-__declspec(dllexport) void dejNastaveni(lang* s) { give(s, companion::texts().settings); }
-__declspec(dllexport) void dejOProgramu(lang* s) { give(s, companion::texts().about); }
-__declspec(dllexport) void dejSplash(lang* s) { give(s, companion::texts().splash); }
-__declspec(dllexport) void dejPrevodnik(lang* s) { give(s, companion::texts().converter); }
+const char* jazykovaMutace(void) { return companion::texts().name.c_str(); }
+void dejStringy(lang* s) { give(s, companion::texts().strings); }
+void dejMenu(lang* s) { give(s, companion::texts().menu); }
+void dejHint(lang* s) { give(s, companion::texts().hints); }
+void dejSaveOpenDialog(lang* s) { give(s, companion::texts().fileFilter); }
+void dejNastaveni(lang* s) { give(s, companion::texts().settings); }
+void dejOProgramu(lang* s) { give(s, companion::texts().about); }
+void dejSplash(lang* s) { give(s, companion::texts().splash); }
+void dejPrevodnik(lang* s) { give(s, companion::texts().converter); }
 }

@@ -25,7 +25,7 @@ if [ "${1:-}" = --locked-init ]; then
       sleep 0.05
     done
   fi
-  if [ ! -f "$state/ready" ]; then
+  if [ ! -f "$state/ready-2" ]; then
     wineboot -i </dev/null >"$state/wineboot.log" 2>&1
     # No crash dialog (it would wait for a click), and unmanaged windows: without a window
     # manager every destroyed managed top-level window waits 2 s for an answer.
@@ -33,8 +33,13 @@ if [ "${1:-}" = --locked-init ]; then
       </dev/null >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
       </dev/null >/dev/null 2>&1
+    # the Windows core fonts by their metric twins from fonts-liberation, as a Windows user has them
+    for pair in "Times New Roman=Liberation Serif" "Arial=Liberation Sans" "Courier New=Liberation Mono"; do
+      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${pair%%=*}" /t REG_SZ /d "${pair#*=}" /f \
+        </dev/null >/dev/null 2>&1
+    done
     timeout 60 wineserver -w
-    touch "$state/ready"
+    touch "$state/ready-2"
   fi
   # One warm wineserver across tests. When this call starts it, Wine's system processes start
   # here on /dev/null, not on a test's stderr (ctest would wait for that pipe to close).

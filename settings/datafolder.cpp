@@ -32,13 +32,13 @@ std::string dataFolder(bool create) {
     return path + "\\";
 }
 
-std::string settingsFilePath(const std::string& programPath) {
-    return dataFolder(false) + ui::withExtension(ui::baseName(programPath), ".ini");
+std::string settingsFilePath(const std::string& folder, const std::string& programPath) {
+    return folder + ui::withExtension(ui::baseName(programPath), ".ini");
 }
 
-TNastaveni loadSettings(const std::string& programPath) {
+TNastaveni loadSettings(const std::string& folder, const std::string& programPath) {
     TNastaveni s;
-    const std::string path = settingsFilePath(programPath);
+    const std::string path = settingsFilePath(folder, programPath);
     if (!ui::fileExists(path)) {
         s.load(nullptr);
         return s;
@@ -48,9 +48,11 @@ TNastaveni loadSettings(const std::string& programPath) {
     return s;
 }
 
-void storeSettings(const TNastaveni& s, const std::string& programPath, const WindowRect& current) {
-    const std::string path = settingsFilePath(programPath);
-    dataFolder(true);
+void storeSettings(const TNastaveni& s, const std::string& folder, const std::string& programPath,
+                   const WindowRect& current) {
+    ui::createFolder(ui::folderOf(folder.substr(0, folder.size() - 1)));
+    ui::createFolder(folder);
+    const std::string path = settingsFilePath(folder, programPath);
     IniDocument doc(ui::fileExists(path) ? ui::readFile(path) : std::string());
     s.store(doc, current);
     ui::writeFileReplacing(path, doc.text());

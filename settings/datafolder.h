@@ -11,13 +11,14 @@ namespace settings {
 std::string dataFolder(bool create);
 
 // The settings file: the data folder and the program file's name with the extension ".ini".
-std::string settingsFilePath(const std::string& programPath);
+std::string settingsFilePath(const std::string& folder, const std::string& programPath);
 
-// Reads the settings file; a missing file gives the first-run defaults.
-TNastaveni loadSettings(const std::string& programPath);
+// Reads the settings file in `folder`; a missing file gives the first-run defaults.
+TNastaveni loadSettings(const std::string& folder, const std::string& programPath);
 
-// Writes the settings into the file, keeping its other sections and keys. The file is replaced
-// safely; throws AppError when it cannot be written.
-void storeSettings(const TNastaveni& s, const std::string& programPath, const WindowRect& current);
+// Writes the settings into the file, keeping its other sections and keys, creating `folder`
+// when missing. The file is replaced safely; throws AppError when it cannot be written.
+void storeSettings(const TNastaveni& s, const std::string& folder, const std::string& programPath,
+                   const WindowRect& current);
 
 } // namespace settings

@@ -82,6 +82,11 @@ std::string temporaryBeside(const std::string& path) {
 }
 
 void writeFileReplacing(const std::string& path, std::string_view bytes) {
+    // Win32: replacing a read-only file is refused. Wine: MoveFileEx replaces it anyway, so
+    // check first; the old file must stay as it is.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        throwLastError(ERROR_ACCESS_DENIED);
     const std::string tmp = temporaryBeside(path);
     ScopeExit dropTmp{[&] { DeleteFileA(tmp.c_str()); }};
     {

@@ -104,11 +104,20 @@ void RichEdit::loadFile(const std::string& path) {
         SendMessageA(hwnd_, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&es));
         return es.dwError == 0;
     };
-    if (plainText_) {
-        if (!streamIn(SF_TEXT)) throw AppError("Failed to Load Stream");
-        return;
+    // A file that does not start as RTF is read as plain text also in rich-text mode (the
+    // control would take it as text anyway); RTF that the control rejects is read as text too.
+    char head[5] = {};
+    DWORD got = 0;
+    const bool rtf = !plainText_ && ReadFile(f.get(), head, sizeof head, &got, nullptr) && got == sizeof head &&
+                     std::memcmp(head, "{\\rtf", sizeof head) == 0;
+    if (rtf && streamIn(SF_RTF)) return;
+    if (!streamIn(SF_TEXT)) throw AppError("Failed to Load Stream");
+    // Wine: text streamed in takes the control's own bold "System" font, not the default format
+    // set before; plain text has no format of its own, so it gets the document's
+    if (textStyle_) {
+        applyStyle(*textStyle_, SCF_ALL);
+        setModified(false);
     }
-    if (!streamIn(SF_RTF) && !streamIn(SF_TEXT)) throw AppError("Failed to Load Stream");
 }
 
 std::string RichEdit::streamOut() const {
@@ -121,19 +130,25 @@ std::string RichEdit::streamOut() const {
 
 void RichEdit::saveFile(const std::string& path) const { writeFileReplacing(path, streamOut()); }
 
-void RichEdit::setInsertionStyle(const CharStyle& s) {
+void RichEdit::applyStyle(const CharStyle& s, WPARAM scope) {
     CHARFORMAT2A cf{};
     cf.cbSize = sizeof cf;
-    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_CHARSET;
+    // the control's own default is bold: the style names every effect, all off
+    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_CHARSET | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT;
     std::strncpy(cf.szFaceName, s.face.c_str(), LF_FACESIZE - 1);
     cf.yHeight = s.sizePt * 20;
     cf.crTextColor = s.color;
     cf.bCharSet = s.charset;
-    // the control's default format (its own is the bold "System" font): loaded plain text and
-    // a new document take it; then the whole (empty) text and the insertion point
-    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
-    if (textLength() == 0) SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
-    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&cf));
+}
+
+void RichEdit::setInsertionStyle(const CharStyle& s) {
+    textStyle_ = s;
+    // the control's default format (its own is the bold "System" font), then the whole (empty)
+    // text and the insertion point
+    applyStyle(s, SCF_DEFAULT);
+    if (textLength() == 0) applyStyle(s, SCF_ALL);
+    applyStyle(s, SCF_SELECTION);
 }
 
 void RichEdit::setBackground(COLORREF c) { SendMessageA(hwnd_, EM_SETBKGNDCOLOR, 0, c); }

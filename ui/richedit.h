@@ -5,6 +5,7 @@
 #include <richedit.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace ui {
@@ -47,7 +48,8 @@ public:
     // Streams the content into a file, replacing it safely. Throws AppError on failure.
     void saveFile(const std::string& path) const;
 
-    // Character format of the insertion point and of text typed from now on.
+    // Character format of the insertion point, of text typed from now on and of plain text
+    // loaded later.
     void setInsertionStyle(const CharStyle& s);
     void setBackground(COLORREF c);
     void setFirstIndents(long firstTwips, long offsetTwips);
@@ -62,9 +64,11 @@ public:
     void focus();
 
 private:
+    void applyStyle(const CharStyle& s, WPARAM scope);
     HWND hwnd_ = nullptr;
     bool plainText_ = false;
     bool wordWrap_ = true;
+    std::optional<CharStyle> textStyle_; // the style plain text is shown in
 };
 
 } // namespace ui

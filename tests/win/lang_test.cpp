@@ -1,1 +1,45 @@
-// placeholder
+// tests/win/lang_test.cpp — the language libraries as real DLLs: their lists, and libraries
+// that go wrong
+#include "lang/library.h"
+#include "tests/win/support.h"
+#include "ui/files.h"
+
+using namespace test;
+
+TEST(LanguageLibraries, CompanionsGiveEveryList) {
+    for (const char* file : {"lang.cs.dll", "lang.en.dll"}) {
+        SCOPED_TRACE(file);
+        const language::Library lib(testFolder() + file);
+        ASSERT_TRUE(lib.loaded());
+        const auto texts = language::readMainTexts(testFolder() + file);
+        ASSERT_TRUE(texts);
+        EXPECT_EQ(texts->menu.size(), 35u);
+        EXPECT_EQ(texts->strings.size(), 18u);
+        EXPECT_EQ(texts->hints.size(), 19u);
+        // the program reads formatted text as filter 1 and plain text as filter 2
+        EXPECT_NE(texts->filter.find("*.rtf"), std::string::npos);
+        EXPECT_LT(texts->filter.find("*.rtf"), texts->filter.find("*.txt"));
+        EXPECT_TRUE(lib.list("dejNastaveni", 7));
+        EXPECT_TRUE(lib.list("dejOProgramu", 2));
+        EXPECT_TRUE(lib.list("dejPrevodnik", 14));
+        for (const auto& s : texts->strings) EXPECT_FALSE(s.empty());
+    }
+    EXPECT_EQ(language::Library(testFolder() + "lang.cs.dll").displayName(), "Čeština");
+    EXPECT_EQ(language::Library(testFolder() + "lang.en.dll").displayName(), "English");
+}
+
+TEST(LanguageLibraries, BrokenOnesAreUnusableNotFatal) {
+    EXPECT_FALSE(language::readMainTexts(testFolder() + "lang.a-short.dll")); // 3 menu captions
+    const language::Library noName(testFolder() + "lang.b-noname.dll");
+    ASSERT_TRUE(noName.loaded());
+    EXPECT_EQ(noName.displayName(), std::nullopt);
+    EXPECT_FALSE(language::Library(testFolder() + "no-such.dll").loaded());
+    EXPECT_EQ(language::Library(testFolder() + "no-such.dll").list("dejMenu", 0), std::nullopt);
+}
+
+TEST(LanguageLibraries, SearchIsSortedAndInTheGivenFolder) {
+    const auto found = language::findLibraries(testFolder());
+    ASSERT_GE(found.size(), 4u);
+    EXPECT_TRUE(std::is_sorted(found.begin(), found.end()));
+    for (const auto& f : found) EXPECT_EQ(f.rfind(testFolder(), 0), 0u) << f;
+}

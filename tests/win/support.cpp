@@ -1,1 +1,105 @@
-// placeholder
+// tests/win/support.cpp — scripted prompts, temporary folders, a main window under test
+#include "tests/win/support.h"
+
+#include "ui/files.h"
+#include "ui/richedit.h"
+#include "ui/text.h"
+#include "ui/window.h"
+
+#include <commctrl.h>
+
+namespace test {
+
+int ScriptedPrompts::messageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+    boxes_.push_back({text, caption, flags, owner});
+    if (boxAnswers_.empty()) {
+        ADD_FAILURE() << "unscripted message box: [" << caption << "] " << text;
+        return (flags & 0xF) == MB_OK ? IDOK : IDCANCEL;
+    }
+    const int a = boxAnswers_.front();
+    boxAnswers_.pop_front();
+    return a;
+}
+
+std::optional<ui::FileChoice> ScriptedPrompts::file(bool save, const ui::FileDialogArgs& args) {
+    dialogs_.push_back({save, args});
+    if (fileAnswers_.empty()) {
+        ADD_FAILURE() << "unscripted file dialog";
+        return std::nullopt;
+    }
+    FileAnswer a = fileAnswers_.front();
+    fileAnswers_.pop_front();
+    int index = args.filterIndex;
+    for (int t : a.typeChanges) index = args.onTypeChange ? args.onTypeChange(t) : t;
+    if (!a.typeChanges.empty()) a.filterIndex = index;
+    if (!a.path) return std::nullopt;
+    return ui::FileChoice{*a.path, a.filterIndex};
+}
+
+TempDir::TempDir() {
+    char base[MAX_PATH + 1];
+    GetTempPathA(sizeof base, base);
+    static int counter = 0;
+    path_ = std::string(base) + "nvtest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter);
+    CreateDirectoryA(path_.c_str(), nullptr);
+    path_ += '\\';
+}
+
+static void removeTree(const std::string& folder) {
+    for (const auto& n : ui::listEntries(folder + "*", false)) {
+        const std::string p = folder + n;
+        if (ui::folderExists(p)) {
+            removeTree(p + "\\");
+        } else {
+            SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(p.c_str());
+        }
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+TempDir::~TempDir() { removeTree(path_); }
+
+void TempDir::write(const std::string& name, const std::string& bytes) const {
+    ui::writeFileReplacing(file(name), bytes);
+}
+std::string TempDir::read(const std::string& name) const { return ui::readFile(file(name)); }
+bool TempDir::exists(const std::string& name) const { return ui::fileExists(file(name)); }
+std::vector<std::string> TempDir::names() const { return ui::listEntries(path_ + "*", true); }
+
+std::string testFolder() { return ui::folderOf(ui::moduleFileName()); }
+
+void MainWindowTest::start(const std::vector<std::string>& arguments, bool show) {
+    static const bool once = [] {
+        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_COOL_CLASSES | ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&icc);
+        ui::RichEdit::loadLibrary();
+        return true;
+    }();
+    (void)once;
+    // the program's own name decides the settings file's name: Notavo.ini as in the program
+    frame = std::make_unique<app::Thlavni1>(app::Paths{testFolder() + "Notavo.exe", data.path()});
+    frame->onTerminate = [this] { terminated = true; };
+    ASSERT_TRUE(frame->create());
+    if (show) frame->show(SW_SHOWNOACTIVATE, arguments);
+    ui::pumpPending();
+}
+
+void MainWindowTest::TearDown() {
+    frame.reset();
+    ui::pumpPending();
+    EXPECT_TRUE(prompts.allAnswersUsed()) << "scripted answers left over";
+}
+
+int MainWindowTest::openCount() const {
+    int n = 0;
+    for (auto* d : frame->DocumentSlots) n += d != nullptr;
+    return n;
+}
+
+void MainWindowTest::closeMainWindow() {
+    SendMessageA(frame->hwnd(), WM_CLOSE, 0, 0);
+    ui::pumpPending();
+}
+
+} // namespace test

@@ -1,0 +1,108 @@
+// tests/e2e/probe.cpp — looks at and drives the running program from another process, the way
+// an automation tool would: window captions, document texts, menu captions, commands, answers
+// to message boxes. Prints UTF-8.
+//   probe windows            "frame: <caption>", then "doc: <caption>" and "text: <text>" per document
+//   probe menu               the captions of the menu bar, one per line
+//   probe command ID         posts WM_COMMAND ID to the main window
+//   probe close              posts WM_CLOSE to the main window
+//   probe boxes              "box: <caption>|<text>" for each message box shown
+//   probe answer CAPTION ID  presses button ID (6 Yes, 7 No, 2 Cancel, 1 OK) in the box titled CAPTION
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string utf8(const std::string& ansi) {
+    const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::wstring w(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), w.data(), n);
+    const int m = WideCharToMultiByte(CP_UTF8, 0, w.data(), n, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(m), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), n, out.data(), m, nullptr, nullptr);
+    return out;
+}
+
+std::string textOf(HWND h) {
+    DWORD_PTR n = 0;
+    SendMessageTimeoutA(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &n);
+    std::string s(n + 1, '\0');
+    DWORD_PTR got = 0;
+    SendMessageTimeoutA(h, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()), SMTO_ABORTIFHUNG, 5000, &got);
+    s.resize(got);
+    return s;
+}
+
+std::string className(HWND h) {
+    char buf[256] = {};
+    GetClassNameA(h, buf, sizeof buf);
+    return buf;
+}
+
+HWND frame() { return FindWindowA("NotavoHlavni", nullptr); }
+
+std::vector<HWND> children(HWND parent) {
+    std::vector<HWND> out;
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) out.push_back(c);
+    return out;
+}
+
+int windows() {
+    HWND f = frame();
+    if (!f) return std::puts("no main window"), 1;
+    std::printf("frame: %s\n", utf8(textOf(f)).c_str());
+    for (HWND c : children(f)) {
+        if (className(c) != "MDIClient") continue;
+        for (HWND doc : children(c)) {
+            std::printf("doc: %s\n", utf8(textOf(doc)).c_str());
+            for (HWND e : children(doc))
+                if (className(e).rfind("RichEdit", 0) == 0) std::printf("text: %s\n", utf8(textOf(e)).c_str());
+        }
+    }
+    return 0;
+}
+
+int menu() {
+    HWND f = frame();
+    HMENU m = f ? GetMenu(f) : nullptr;
+    if (!m) return std::puts("no menu"), 1;
+    const int n = GetMenuItemCount(m);
+    for (int i = 0; i < n; ++i) {
+        char buf[256] = {};
+        GetMenuStringA(m, static_cast<UINT>(i), buf, sizeof buf, MF_BYPOSITION);
+        std::printf("%s\n", utf8(buf).c_str());
+    }
+    return 0;
+}
+
+BOOL CALLBACK listBox(HWND h, LPARAM) {
+    if (className(h) == "#32770" && IsWindowVisible(h)) {
+        std::string text;
+        for (HWND c : children(h))
+            if (className(c) == "Static" && GetWindowTextLengthA(c) > 0) text += textOf(c);
+        std::printf("box: %s|%s\n", utf8(textOf(h)).c_str(), utf8(text).c_str());
+    }
+    return TRUE;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string cmd = argc > 1 ? argv[1] : "";
+    if (cmd == "windows") return windows();
+    if (cmd == "menu") return menu();
+    if (cmd == "boxes") return EnumWindows(listBox, 0), 0;
+    if (cmd == "close" && frame()) return PostMessageA(frame(), WM_CLOSE, 0, 0) ? 0 : 1;
+    if (cmd == "command" && argc > 2 && frame())
+        return PostMessageA(frame(), WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0) ? 0 : 1;
+    if (cmd == "answer" && argc > 3) {
+        HWND box = FindWindowA("#32770", argv[2]) /* argv is in the ANSI code page */;
+        if (!box) return std::puts("no such box"), 1;
+        return PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0) ? 0 : 1;
+    }
+    std::puts("usage: probe windows|menu|boxes|close|command ID|answer CAPTION ID");
+    return 2;
+}
