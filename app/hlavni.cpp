@@ -3,25 +3,28 @@
 
 #include <shellapi.h>
 
+#include "app/o_programu.h"
 #include "app/resource.h"
+#include "app/splasch.h"
 #include "app/toolimages.h"
-#include "lang/choice.h"
+#include "glyvarin/glyvarin.h"
 #include "lang/library.h"
 #include "settings/datafolder.h"
 #include "ui/errors.h"
 #include "ui/files.h"
+#include "ui/printer.h"
 #include "ui/prompts.h"
 #include "ui/text.h"
+#include "ui/unique.h"
 
 #include <algorithm>
+#include <climits>
 #include <set>
 
 namespace app {
 namespace {
 
 constexpr char kClassName[] = "NotavoHlavni";
-constexpr char kNoLanguageText[] = "Nepodařilo se načíst jazykovou verzi. Problém vyřešíte opětovnou instalací";
-constexpr char kNoLanguageCaption[] = "Jazyková verze";
 constexpr char kDefaultFilter[] = "Formátovaný text (*.rtf)|*.rtf|Textový soubor (*.txt)|*.txt";
 constexpr const char* kFontSizes[] = {"8", "9", "10", "11", "12", "14", "16", "18",
                                       "20", "22", "24", "26", "28", "36", "48", "72"};
@@ -201,6 +204,7 @@ void Thlavni1::bindActions() {
     alVyjmout.onExecute = [this] { activeDocument()->RichEdit1.cut(); };
     alKopirovat.onExecute = [this] { activeDocument()->RichEdit1.copy(); };
     alVlozit.onExecute = [this] { activeDocument()->RichEdit1.paste(); };
+    bindFormatting();
 }
 
 bool Thlavni1::FormCreate() {
@@ -214,31 +218,40 @@ bool Thlavni1::FormCreate() {
                               hwnd(), nullptr, GetModuleHandleA(nullptr), &ccs);
     if (!client_) ui::throwLastError();
 
-    if (!chooseLanguage()) return false;
+    if (!showSplash()) return false;
 
     DocumentSlots.fill(nullptr);
     fillFontList();
     for (const char* size : kFontSizes) cbVelikostPisma.add(size);
     DragAcceptFiles(hwnd(), TRUE);
+    predejKomponentu(hwnd());
+    predejKnihovnu(LanguageLibraryFile.c_str());
     DisableDocumentCommands();
     layout();
     return true;
 }
 
-bool Thlavni1::chooseLanguage() {
-    std::vector<language::Candidate> found;
-    for (const auto& path : language::findLibraries(ui::folderOf(paths_.program))) {
-        std::optional<std::string> name;
-        if (language::readMainTexts(path)) name = language::Library(path).displayName();
-        found.push_back({path, name});
-    }
-    const auto chosen = language::chooseLanguage(found, settings_->Jazyk);
-    if (!chosen) {
-        ui::prompts().messageBox(hwnd(), kNoLanguageText, kNoLanguageCaption, MB_OK | MB_ICONERROR);
-        return false;
-    }
-    ApplyLanguage(found[*chosen].file);
+bool Thlavni1::showSplash() {
+    SetTimer(hwnd(), kSplashTimerId, splashTimeMs, nullptr);
+    ui::ScopeExit dropTimer{[this] { KillTimer(hwnd(), kSplashTimerId); }};
+    TSplasch1 splash(*this);
+    splash_ = &splash;
+    ui::ScopeExit forget{[this] { splash_ = nullptr; }};
+    if (!splash.create()) return false;
+    dropTimer.dismiss(); // from here the timer discards itself at its tick
+    splash.ShowModal();
     return true;
+}
+
+void Thlavni1::onSplashTimer() {
+    KillTimer(hwnd(), kSplashTimerId); // one tick only
+    if (splash_) splash_->Close();
+}
+
+void Thlavni1::mmOProgramu1Click() {
+    TAbout1 about(*this);
+    about.create();
+    about.ShowModal();
 }
 
 void Thlavni1::fillFontList() {
@@ -293,6 +306,7 @@ void Thlavni1::FormShow(const std::vector<std::string>& arguments) {
                                                     LanguageStrings[13], MB_ICONQUESTION | MB_YESNO);
         if (answer == IDYES) {
             RestoreBackupCopies();
+            if (!AnyDocumentOpen()) CreateDocumentWindow(0, false, ""); // no copy could be read
         } else {
             if (!opened) CreateDocumentWindow(0, false, "");
             ClearDataFolder();
@@ -339,9 +353,15 @@ document::Teditor1& Thlavni1::CreateDocumentWindow(int slot, bool fromFile, cons
             doc.setCaption(ui::baseName(name));
             doc.loadFile(name);
             doc.RichEdit1.setModified(false);
+            doc.ChangedSinceBackup = false;
         } else {
             doc.setCaption(LanguageStrings[15] + std::to_string(slot + 1));
-            if (backupCopy) doc.loadFile(name);
+            if (backupCopy) {
+                doc.loadFile(name);
+                // a copy has no file of its own yet: closing it asks, and the next tick copies it
+                doc.RichEdit1.setModified(true);
+                doc.ChangedSinceBackup = true;
+            }
         }
     } catch (...) {
         // nothing was loaded: the window goes again, so no empty window claims the file's name
@@ -361,10 +381,13 @@ void Thlavni1::documentDestroyed(document::Teditor1* w) {
 }
 
 void Thlavni1::setDocumentCommands(bool on) {
+    alUlozit.setEnabled(on); // also when the others already are: a new document can be saved
+    if (documentCommands_ == on) return;
+    documentCommands_ = on;
     for (MenuIndex k : {mmZavrit1, mmUpravy1, mmOkno1, mmTisk1, mmUlozitJako1, mmPismo1, mmZalamovatRadky1,
                         mmFunkce1, mmPrevestZnaky1})
         menu_[k].setEnabled(on);
-    for (ui::Action* a : {&alUlozit, &alVyjmout, &alKopirovat, &alVlozit}) a->setEnabled(on);
+    for (ui::Action* a : {&alVyjmout, &alKopirovat, &alVlozit}) a->setEnabled(on);
     for (UINT id : {IDT_TISK, IDT_POZADI}) ToolBar1.setEnabled(id, on);
     for (ui::Action* a : {&alTucnePismo1, &alKurziva1, &alPodtrzenePismo1}) a->setEnabled(on);
     for (UINT id : {IDT_VPRAVO, IDT_STRED, IDT_VLEVO}) ToolBar2.setEnabled(id, on);
@@ -385,15 +408,24 @@ void Thlavni1::RestoreBackupCopies() {
     for (const auto& name : ui::listEntries(paths_.dataFolder + "*.bcp", false)) {
         const int slot = FindFreeSlot();
         if (slot < 0) break;
-        CreateDocumentWindow(slot, true, paths_.dataFolder + name);
-        ui::deleteFile(paths_.dataFolder + name);
+        const std::string path = paths_.dataFolder + name;
+        try {
+            // The copy becomes the document's own: it goes when the document has a newer copy,
+            // is saved under a new name, or the program ends normally, so a second crash before
+            // the next copy loses nothing either.
+            CreateDocumentWindow(slot, true, path).AdoptBackup(path);
+        } catch (const std::exception& e) {
+            ui::reportError(e.what()); // the copy stays on disk, and is offered again next time
+            unreadCopies_.push_back(name);
+        }
     }
 }
 
 void Thlavni1::ClearDataFolder() {
     const std::string keep = ui::withExtension(ui::baseName(paths_.program), ".ini");
     for (const auto& name : ui::listEntries(paths_.dataFolder + "*.*", false))
-        if (name != keep) ui::deleteFile(paths_.dataFolder + name);
+        if (name != keep && std::find(unreadCopies_.begin(), unreadCopies_.end(), name) == unreadCopies_.end())
+            ui::deleteFile(paths_.dataFolder + name);
 }
 
 // --- language
@@ -421,9 +453,14 @@ void Thlavni1::ApplyLanguage(const std::string& path) {
 
 void Thlavni1::ShowFormatState(bool bold, bool italic, bool underline, const std::string& alignment,
                                const std::string& fontName, const std::string& fontSize) {
-    alTucnePismo1.setChecked(bold);
-    alKurziva1.setChecked(italic);
-    alPodtrzenePismo1.setChecked(underline);
+    // the buttons themselves: a click toggles a button without going through its action
+    const std::pair<ui::Action*, UINT> buttons[] = {
+        {&alTucnePismo1, IDT_TUCNE}, {&alKurziva1, IDT_KURZIVA}, {&alPodtrzenePismo1, IDT_PODTRZENO}};
+    const bool states[] = {bold, italic, underline};
+    for (int i = 0; i < 3; ++i) {
+        buttons[i].first->setChecked(states[i]);
+        ToolBar2.setDown(buttons[i].second, states[i]);
+    }
     ToolBar2.setDown(IDT_VLEVO, alignment == "doleva");
     ToolBar2.setDown(IDT_STRED, alignment == "nastred");
     ToolBar2.setDown(IDT_VPRAVO, alignment == "doprava");
@@ -434,12 +471,21 @@ void Thlavni1::ShowFormatState(bool bold, bool italic, bool underline, const std
 // --- commands
 
 bool Thlavni1::runCommand(UINT id) {
+    // a document command that arrives while no document is open (its controls are disabled
+    // then, but a message can still come) does nothing
+    static const std::set<UINT> needsDocument = {
+        IDM_ZAVRIT, IDM_ULOZIT, IDM_ULOZITJAKO, IDM_TISK, IDT_TISK, IDM_VYJMOUT, IDM_KOPIROVAT, IDM_VLOZIT,
+        IDM_PISMO, IDM_ZALAMOVAT, IDM_PREVEST, IDM_SLOVA, IDM_ZNAKY, IDM_ZNAKYBEZMEZER, IDM_RADKY,
+        IDT_POZADI, IDT_TUCNE, IDT_KURZIVA, IDT_PODTRZENO, IDT_VLEVO, IDT_STRED, IDT_VPRAVO};
+    if (needsDocument.count(id) && !activeDocument()) return true;
     switch (id) {
     case IDM_NOVY: alNovy.execute(); return true;
     case IDM_OTEVRIT: alOtevrit.execute(); return true;
     case IDM_ULOZIT: alUlozit.execute(); return true;
     case IDM_ULOZITJAKO: mmUlozitJako1Click(); return true;
     case IDM_ZAVRIT: mmZavrit1Click(); return true;
+    case IDM_TISK: mmTisk1Click(); return true;
+    case IDT_TISK: tbTisk1Click(); return true;
     case IDM_KONEC: mmKonec1Click(); return true;
     case IDM_VYJMOUT: alVyjmout.execute(); return true;
     case IDM_KOPIROVAT: alKopirovat.execute(); return true;
@@ -452,10 +498,104 @@ bool Thlavni1::runCommand(UINT id) {
     case IDM_FORMAT: toggleBar(mmFormat1); return true;
     case IDM_STAVOVY: toggleBar(mmStavovyRadek1); return true;
     case IDM_NASEBE: SendMessageA(client_, WM_MDICASCADE, 0, 0); return true;
-    case IDM_VEDLESEBE: SendMessageA(client_, WM_MDITILE, MDITILE_VERTICAL, 0); return true;
+    case IDM_VEDLESEBE: SendMessageA(client_, WM_MDITILE, MDITILE_HORIZONTAL, 0); return true;
     case IDM_USPORADAT: SendMessageA(client_, WM_MDIICONARRANGE, 0, 0); return true;
+    case IDT_TUCNE: alTucnePismo1.execute(); return true;
+    case IDT_KURZIVA: alKurziva1.execute(); return true;
+    case IDT_PODTRZENO: alPodtrzenePismo1.execute(); return true;
+    case IDT_VLEVO: activeDocument()->SetAlignment("doleva"); return true;
+    case IDT_STRED: activeDocument()->SetAlignment("nastred"); return true;
+    case IDT_VPRAVO: activeDocument()->SetAlignment("doprava"); return true;
+    case IDT_POZADI: tbPozadi1Click(); return true;
+    case IDM_SLOVA: showCount(8, activeDocument()->WordCount()); return true;
+    case IDM_ZNAKY: showCount(7, activeDocument()->CharCount()); return true;
+    case IDM_ZNAKYBEZMEZER: showCount(7, activeDocument()->CharCountNoSpaces()); return true;
+    case IDM_RADKY: showCount(14, static_cast<unsigned>(activeDocument()->LineCount())); return true;
+    case IDM_PISMO: mmPismo1Click(); return true;
+    case IDM_OPROGRAMU: mmOProgramu1Click(); return true;
+    case IDM_PREVODNIK: mmZobrazitPrevodnikZn1Click(); return true;
+    case IDM_PREVEST: mmPrevestZnaky1Click(); return true;
     }
     return false;
+}
+
+// --- the character converter (glyvarin.dll)
+
+void Thlavni1::mmZobrazitPrevodnikZn1Click() { zobraz(); }
+
+void Thlavni1::mmPrevestZnaky1Click() {
+    PrevestZnaky(StatusBar1.hwnd(), activeDocument()->RichEdit1.hwnd());
+    StatusBar1.takeText(0); // the converter wrote its progress there itself
+}
+
+// --- formatting
+
+bool Thlavni1::onComboChoice(UINT id) {
+    if (id == IDC_PISMO) {
+        cbPismoClick(cbPismo.selectedText());
+        return true;
+    }
+    if (id == IDC_VELIKOST) {
+        cbVelikostPismaClick(cbVelikostPisma.selectedText());
+        return true;
+    }
+    return false;
+}
+
+void Thlavni1::cbPismoClick(const std::string& face) {
+    if (!activeDocument()) return;
+    activeDocument()->SetFontName(face);
+    settings_->Editor.Pismo = face;
+}
+
+void Thlavni1::cbVelikostPismaClick(const std::string& size) {
+    long long points = 0;
+    if (!activeDocument() || !ui::parseInt(size, points) || points < INT_MIN || points > INT_MAX) return;
+    activeDocument()->SetFontSize(static_cast<int>(points));
+}
+
+// Enter in the size box: a text that is a whole number is the new size; anything else is ignored.
+void Thlavni1::cbVelikostPismaKeyPress() { cbVelikostPismaClick(cbVelikostPisma.text()); }
+
+void Thlavni1::bindFormatting() {
+    // a click has already toggled the button: the command applies its new state
+    alTucnePismo1.onExecute = [this] { activeDocument()->SetBold(ToolBar2.down(IDT_TUCNE)); };
+    alKurziva1.onExecute = [this] { activeDocument()->SetItalic(ToolBar2.down(IDT_KURZIVA)); };
+    alPodtrzenePismo1.onExecute = [this] { activeDocument()->SetUnderline(ToolBar2.down(IDT_PODTRZENO)); };
+    cbVelikostPisma.onEnter = [this] { cbVelikostPismaKeyPress(); };
+}
+
+void Thlavni1::mmPismo1Click() {
+    const auto font = ui::prompts().chooseFont(hwnd(), FontDialog1);
+    if (!font) return;
+    FontDialog1 = *font;
+    ui::RichEdit& text = activeDocument()->RichEdit1;
+    text.setSelectionFace(font->face);
+    cbPismo.setText(font->face);
+    text.setSelectionSize(font->sizePt);
+    cbVelikostPisma.setText(std::to_string(font->sizePt));
+    text.setSelectionEffects((font->bold ? ui::RichEdit::Bold : 0) | (font->italic ? ui::RichEdit::Italic : 0) |
+                             (font->underline ? ui::RichEdit::Underline : 0) |
+                             (font->strikeOut ? ui::RichEdit::StrikeOut : 0));
+    text.setSelectionColor(font->color);
+    if (settings_->Typ) {
+        settings_->Editor.Pismo = font->face;
+        settings_->Editor.Velikost = font->sizePt;
+        settings_->Editor.Barva = font->color;
+    }
+}
+
+void Thlavni1::tbPozadi1Click() {
+    const auto color = ui::prompts().chooseColor(hwnd(), ColorDialog1);
+    if (!color) return;
+    ColorDialog1 = *color;
+    activeDocument()->RichEdit1.setBackground(*color);
+    settings_->Editor.Pozadi = *color;
+}
+
+// A statistics result in the last status panel: its label and the count, nothing between.
+void Thlavni1::showCount(size_t label, unsigned count) {
+    StatusBar1.setText(4, LanguageStrings[label] + std::to_string(count));
 }
 
 void Thlavni1::toggleBar(MenuIndex item) {
@@ -501,6 +641,7 @@ void Thlavni1::alOtevritExecute() {
     args.filter = OpenDialog1.filter.empty() ? kDefaultFilter : OpenDialog1.filter;
     args.defaultExt = "rtf";
     args.filterIndex = OpenDialog1.filterIndex;
+    args.fileName = OpenDialog1.fileName; // the dialog opens where the last file was
     args.mustExist = true;
     if (const auto choice = ui::prompts().openFile(args)) {
         OpenDialog1.filterIndex = choice->filterIndex;
@@ -516,18 +657,26 @@ std::optional<std::string> Thlavni1::runSaveDialog(document::Teditor1& doc) {
     args.owner = hwnd();
     args.filter = SaveDialog1.filter.empty() ? kDefaultFilter : SaveDialog1.filter;
     args.defaultExt = "rtf";
+    // The dialog opens on the type the document is written in: a formatted document offered
+    // as "text" (the type last chosen for another document) would be written as RTF under a
+    // text file's name and extension.
+    SaveDialog1.filterIndex = doc.RichEdit1.plainText() ? 2 : 1;
     args.filterIndex = SaveDialog1.filterIndex;
-    args.fileName = doc.FileName.empty() ? std::string() : ui::baseName(doc.FileName);
-    // choosing plain text asks once; Yes switches this document (the one being saved)
+    args.fileName = doc.FileName; // a named document: its folder and name
+    // choosing plain text asks; Yes switches this document (the one being saved), also when
+    // the dialog is cancelled afterwards
     args.onTypeChange = [this, &doc](int index) {
-        if (index != 2) return index;
-        const int answer = ui::prompts().messageBox(hwnd(), LanguageStrings[9], LanguageStrings[10],
-                                                    MB_ICONQUESTION | MB_YESNO);
-        if (answer == IDYES) {
-            doc.RichEdit1.setPlainText(true);
-            return index;
+        if (index == 2 && !doc.RichEdit1.plainText()) {
+            const int answer = ui::prompts().messageBox(hwnd(), LanguageStrings[9], LanguageStrings[10],
+                                                        MB_ICONQUESTION | MB_YESNO);
+            if (answer == IDYES) {
+                doc.RichEdit1.setPlainText(true);
+            } else {
+                index = 1;
+            }
         }
-        return 1;
+        SaveDialog1.filterIndex = index;
+        return index;
     };
     const auto choice = ui::prompts().saveFile(args);
     if (!choice) return std::nullopt;
@@ -546,6 +695,12 @@ void Thlavni1::alUlozitExecute() {
 }
 
 void Thlavni1::mmUlozitJako1Click() { activeDocument()->SaveAs(); }
+
+void Thlavni1::mmTisk1Click() {
+    if (const auto printer = ui::prompts().printDialog({hwnd()})) activeDocument()->Print(*printer);
+}
+
+void Thlavni1::tbTisk1Click() { activeDocument()->Print(*ui::prompts().currentPrinter()); }
 
 void Thlavni1::mmZavrit1Click() {
     if (auto* d = activeDocument()) d->requestClose();
@@ -659,12 +814,19 @@ LRESULT Thlavni1::handle(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_SIZE: layout(); return 0;
     case WM_COMMAND:
-        if (runCommand(LOWORD(wp))) return 0;
+        if (HIWORD(wp) == CBN_SELCHANGE && onComboChoice(LOWORD(wp))) return 0;
+        if (HIWORD(wp) <= 1 && runCommand(LOWORD(wp))) return 0; // menu, accelerator, tool button
         break;
     case WM_NOTIFY:
         if (onNotify(reinterpret_cast<NMHDR*>(lp))) return 0;
         break;
     case WM_DROPFILES: onDropFiles(reinterpret_cast<HDROP>(wp)); return 0;
+    case WM_TIMER:
+        if (wp == kSplashTimerId) {
+            onSplashTimer();
+            return 0;
+        }
+        break;
     case WM_CLOSE: FormClose(); return 0;
     case WM_DESTROY:
         if (closing_ && onTerminate) onTerminate();

@@ -10,16 +10,20 @@
 #include "settings/nastaveni_u.h"
 #include "ui/actions.h"
 #include "ui/controls.h"
+#include "ui/prompts.h"
 #include "ui/window.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace app {
+
+class TSplasch1;
 
 constexpr int kSlotCount = 201;
 
@@ -59,6 +63,8 @@ public:
     void show(int showCommand, const std::vector<std::string>& arguments);
     // Called when the program is to end (the frame is gone); PostQuitMessage by default.
     std::function<void()> onTerminate;
+    // How long the start-up window stays, in milliseconds (set before create()).
+    unsigned splashTimeMs = 5000;
 
     // --- state the other parts use
     std::array<document::Teditor1*, kSlotCount> DocumentSlots{};
@@ -69,6 +75,8 @@ public:
     std::vector<std::string> LanguageHints;
     FileDialogState OpenDialog1{"", 1, ""};
     FileDialogState SaveDialog1{"", 1, ""};
+    ui::FontChoice FontDialog1;        // the font last chosen in the font dialog
+    COLORREF ColorDialog1 = RGB(255, 255, 255); // the colour last chosen in the colour dialog
 
     settings::TNastaveni& nastaveni() { return *settings_; }
     const Paths& paths() const { return paths_; }
@@ -113,6 +121,7 @@ public:
     settings::TNastaveni& settings() override { return *settings_; }
     const std::vector<std::string>& languageStrings() const override { return LanguageStrings; }
     const std::vector<std::string>& languageHints() const override { return LanguageHints; }
+    std::string dataFolder() const override { return paths_.dataFolder; }
     void setActiveSlot(int slot) override { ActiveSlot = static_cast<std::uint8_t>(slot); }
     void storeInSlot(int slot, document::Teditor1* w) override { DocumentSlots.at(static_cast<size_t>(slot)) = w; }
     void setMayCloseFlag(bool on) override { MayCloseFlag = on; }
@@ -141,7 +150,11 @@ private:
     bool FormCreate();
     void FormShow(const std::vector<std::string>& arguments);
     void FormClose();
-    bool chooseLanguage();
+    // Shows the start-up window until the one-shot timer closes it; false when no language
+    // library can be used.
+    bool showSplash();
+    void onSplashTimer();
+    void mmOProgramu1Click();
     void fillFontList();
     void setDocumentCommands(bool on);
     void onDropFiles(HDROP drop);
@@ -156,8 +169,20 @@ private:
     void alUlozitExecute();
     void mmUlozitJako1Click();
     void mmZavrit1Click();
+    void mmTisk1Click();
+    void tbTisk1Click();
     void mmKonec1Click();
+    void mmZobrazitPrevodnikZn1Click();
+    void mmPrevestZnaky1Click();
     void toggleBar(MenuIndex item);
+    void showCount(size_t label, unsigned count);
+    void bindFormatting();
+    bool onComboChoice(UINT id);
+    void cbPismoClick(const std::string& face);
+    void cbVelikostPismaClick(const std::string& size);
+    void cbVelikostPismaKeyPress();
+    void mmPismo1Click();
+    void tbPozadi1Click();
 
     Paths paths_;
     std::unique_ptr<settings::TNastaveni> settings_;
@@ -170,6 +195,10 @@ private:
     HIMAGELIST images_ = nullptr;
     HFONT font_ = nullptr;
     bool closing_ = false;
+    // backup copies that could not be read at the start: the clean-up at the end keeps them
+    std::vector<std::string> unreadCopies_;
+    std::optional<bool> documentCommands_; // the state the document commands were last given
+    TSplasch1* splash_ = nullptr; // while the start-up window is shown
 };
 
 } // namespace app

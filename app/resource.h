@@ -53,3 +53,5 @@
 #define IDM_FIRSTCHILD 50000
 
 #define IDI_NOTAVO 1
+#define IDR_SPLASH 101 /* RCDATA: JPEG pictures */
+#define IDR_ABOUT 102

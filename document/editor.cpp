@@ -1,6 +1,10 @@
 // document/editor.cpp — the window of one document
 #include "document/editor.h"
 
+#include "document/backup.h"
+#include "document/backup_name.h"
+#include "document/print.h"
+#include "companions/funkce.h"
 #include "files/files.h"
 #include "ui/errors.h"
 #include "ui/files.h"
@@ -13,6 +17,7 @@ namespace {
 constexpr char kClassName[] = "NotavoEditor";
 constexpr UINT kRichEditId = 100;
 constexpr int kRulerHeight = 33;
+constexpr UINT_PTR kBackupTimerId = 1;
 
 LRESULT CALLBACK rulerProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_PAINT) { // the ruler strip: a 2-pixel line at y = 14 across its width
@@ -74,6 +79,12 @@ LRESULT Teditor1::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
         if (LOWORD(wp) == kRichEditId && HIWORD(wp) == EN_CHANGE) RichEdit1Change();
         break;
+    case WM_TIMER:
+        if (wp == kBackupTimerId) {
+            Timer1Timer();
+            return 0;
+        }
+        break;
     case WM_CONTEXTMENU: showContextMenu(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))); return 0;
     case WM_CLOSE: requestClose(); return 0;
     }
@@ -96,6 +107,10 @@ void Teditor1::FormCreate() {
     const auto& hints = host_.languageHints();
     for (int i = 0; i < 3; ++i) rulerHints_[i] = hints.size() > size_t(16 + i) ? hints[16 + i] : "";
     layout();
+    // read once: a later change of the settings does not reach an open window
+    backupInterval_ = host_.settings().Ulozeni ? host_.settings().Interval : 0;
+    Timer1.attach(hwnd(), kBackupTimerId);
+    Timer1.start(backupInterval_);
 }
 
 void Teditor1::ApplySettings() {
@@ -161,8 +176,7 @@ void Teditor1::Save() {
     RichEdit1.setModified(false);
     setCaption(ui::baseName(*path));
     FileName = *path;
-    for (const auto& f : BackupFiles) ui::deleteFile(f);
-    BackupFiles.clear();
+    DeleteBackups();
 }
 
 void Teditor1::SaveAs() {
@@ -171,11 +185,110 @@ void Teditor1::SaveAs() {
     writeTo(*path);
     setCaption(ui::baseName(*path));
     FileName = *path;
-    for (const auto& f : BackupFiles) ui::deleteFile(f);
-    BackupFiles.clear();
+    DeleteBackups();
 }
 
+void Teditor1::Timer1Timer() {
+    Timer1.stop();
+    WriteBackup(MakeBackupName(""));
+    Timer1.start(backupInterval_);
+}
+
+void Teditor1::WriteBackup(std::string name) {
+    const std::string folder = host_.dataFolder();
+    makeDataFolder(folder);
+    name = settleBackupName(std::move(name), [&](const std::string& n) { return nameTaken(folder + n); });
+    std::optional<std::string> content;
+    if (!ChangedSinceBackup && RichEdit1.modified()) {
+        // a change of formatting alone sets the modified flag but sends no EN_CHANGE
+        content = backupContent();
+        ChangedSinceBackup = safeContent_ != std::hash<std::string>{}(*content);
+    }
+    if (!ChangedSinceBackup) return;
+    if (!content) content = backupContent();
+    const std::string path = writeBackupCopy(folder, std::move(name), *content);
+    ChangedSinceBackup = false;
+    safeContent_ = std::hash<std::string>{}(*content);
+    // the new copy is complete: the older ones go; one that cannot be deleted stays listed
+    std::vector<std::string> kept;
+    for (const auto& f : BackupFiles)
+        if (!ui::deleteFile(f) && nameTaken(f)) kept.push_back(f);
+    kept.push_back(path);
+    BackupFiles = std::move(kept);
+}
+
+void Teditor1::DeleteBackups() {
+    for (const auto& f : BackupFiles) ui::deleteFile(f);
+    BackupFiles.clear();
+    safeContent_ = std::hash<std::string>{}(backupContent()); // now safe in its file
+}
+
+void Teditor1::AdoptBackup(const std::string& path) {
+    BackupFiles.push_back(path);
+    ChangedSinceBackup = false;
+    safeContent_ = std::hash<std::string>{}(backupContent());
+}
+
+std::string Teditor1::backupContent() {
+    if (!RichEdit1.plainText()) return RichEdit1.streamOut();
+    std::string text = RichEdit1.streamOut();
+    if (!plainTextReadsAsRtf(text)) return text;
+    // copies are read back in rich-text mode: such a text is kept as RTF, which reads back as itself
+    RichEdit1.setPlainText(false);
+    ui::ScopeExit back{[this] { RichEdit1.setPlainText(true); }};
+    return RichEdit1.streamOut();
+}
+
+void Teditor1::Print(ui::PrintDevice& printer) { printDocument(RichEdit1, printer, caption()); }
+
+unsigned Teditor1::CharCount() const { return pocetZnaku(RichEdit1.hwnd()); }
+unsigned Teditor1::CharCountNoSpaces() const { return pocetZnakuBezMezer(RichEdit1.hwnd()); }
+unsigned Teditor1::WordCount() const { return pocetSlov(RichEdit1.hwnd()); }
+
 void Teditor1::ToggleWordWrap() { RichEdit1.setWordWrap(!RichEdit1.wordWrap()); }
+
+void Teditor1::SetFontName(const std::string& face) {
+    RichEdit1.setSelectionFace(face);
+    format.fontName = face;
+    RichEdit1.focus();
+}
+
+void Teditor1::SetFontSize(int points) {
+    RichEdit1.setSelectionSize(points);
+    format.fontSize = points;
+    host_.settings().Editor.Velikost = points;
+}
+
+// Only the one effect changes: writing back the whole set read from a mixed selection would
+// strip italic or underline from the parts that had it.
+void Teditor1::SetBold(bool on) {
+    RichEdit1.setSelectionEffect(ui::RichEdit::Bold, on);
+    format.bold = on;
+}
+
+void Teditor1::SetItalic(bool on) {
+    RichEdit1.setSelectionEffect(ui::RichEdit::Italic, on);
+    format.italic = on;
+}
+
+void Teditor1::SetUnderline(bool on) {
+    RichEdit1.setSelectionEffect(ui::RichEdit::Underline, on);
+    format.underline = on;
+}
+
+void Teditor1::SetAlignment(const std::string& word) {
+    format.left = format.centre = format.right = false;
+    if (word == "doleva") {
+        RichEdit1.setAlignment(PFA_LEFT);
+        format.left = true;
+    } else if (word == "nastred") {
+        RichEdit1.setAlignment(PFA_CENTER);
+        format.centre = true;
+    } else if (word == "doprava") {
+        RichEdit1.setAlignment(PFA_RIGHT);
+        format.right = true;
+    }
+}
 
 int Teditor1::closeIsModified(void* self) { return static_cast<Teditor1*>(self)->RichEdit1.modified(); }
 

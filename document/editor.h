@@ -1,10 +1,13 @@
 // document/editor.h — the window of one document
 #pragma once
 #include "document/host.h"
+#include "ui/printer.h"
 #include "ui/richedit.h"
+#include "ui/timer.h"
 #include "ui/unique.h"
 #include "ui/window.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +29,11 @@ public:
     std::string FileName;
     int slot = 0;
     bool ChangedSinceBackup = false;
+    // Full paths of this document's backup copies on disk, oldest first; normally only the
+    // newest, since a new copy replaces the older ones once it is complete.
     std::vector<std::string> BackupFiles;
+    // Runs while copies are on (settings read when the window is created).
+    ui::Timer Timer1;
     FormatState format;
 
     void ApplySettings();
@@ -34,8 +41,37 @@ public:
     void loadFile(const std::string& path) { RichEdit1.loadFile(path); }
     void Save();
     void SaveAs();
+    // Prints the whole text on `printer`, the caption as the job's title; throws AppError.
+    void Print(ui::PrintDevice& printer);
     void ToggleWordWrap();
+
+    // Formatting commanded from the toolbar: applied to the selection and kept in `format`.
+    void SetFontName(const std::string& face);
+    void SetFontSize(int points); // also the default size of documents created later
+    void SetBold(bool on);
+    void SetItalic(bool on);
+    void SetUnderline(bool on);
+    // "doleva", "nastred" or "doprava"; any other word changes no paragraph and clears all three.
+    void SetAlignment(const std::string& word);
+
+    // Backup copies. A tick stops Timer1, writes a copy if one is due and starts Timer1 again;
+    // when the copy cannot be written the error propagates and Timer1 stays stopped.
+    void Timer1Timer();
+    // Makes the data folder, settles a free name from `name` and, when the text has changed
+    // since the last copy, writes the copy; then deletes this document's older copies.
+    // Throws AppError when the copy cannot be written (nothing changed then).
+    void WriteBackup(std::string name);
+    // Deletes every listed copy (skipping those that cannot be deleted) and empties the list;
+    // called once the document has been written under a name from the save dialog.
+    void DeleteBackups();
+    // Takes the copy the document was just loaded from as its own (reopened at start-up): it
+    // stays on disk until a newer copy or a save replaces it.
+    void AdoptBackup(const std::string& path);
     int LineCount() const { return RichEdit1.lineCount(); }
+    // Counts by the statistics library (funkce.dll), which reads the text through the control.
+    unsigned CharCount() const;
+    unsigned CharCountNoSpaces() const;
+    unsigned WordCount() const;
 
     // The close decision (closing prompt); after it the window may be gone. Throws AppError
     // when the document could not be written on the user's Yes (the window then stays).
@@ -57,6 +93,8 @@ private:
     void showContextMenu(int x, int y);
     // Writes the document to `path` (temporary file, then replace); throws AppError.
     void writeTo(const std::string& path);
+    // The copy's bytes: RTF, or plain text in plain-text mode unless that would read back as RTF.
+    std::string backupContent();
 
     static int closeIsModified(void* self);
     static int closeWriteTo(void* self, const char* path);
@@ -68,6 +106,10 @@ private:
     HWND client_;
     HWND panel_ = nullptr; // the ruler strip
     bool firstResizePending_ = true;
+    int backupInterval_ = 0;
+    // Fingerprint of the content last made safe (copied, reopened from a copy, or saved under a
+    // new name): formatting sends no change notification, so a tick compares against it.
+    std::optional<std::size_t> safeContent_;
     std::string rulerHints_[3];
     std::string lastWriteError_;
     std::string chosenPath_;

@@ -21,6 +21,8 @@ public:
     virtual settings::TNastaveni& settings() = 0;
     virtual const std::vector<std::string>& languageStrings() const = 0;
     virtual const std::vector<std::string>& languageHints() const = 0;
+    // The data folder with its trailing separator: where backup copies are written.
+    virtual std::string dataFolder() const = 0;
 
     // The slot table, the active slot and the may-close flag.
     virtual void setActiveSlot(int slot) = 0;

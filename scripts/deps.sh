@@ -4,7 +4,7 @@ set -eu
 pkgs=(locales cmake ninja-build g++ clang googletest g++-mingw-w64-x86-64-posix mingw-w64-tools
       wine wine64 xvfb xauth x11-utils xdotool imagemagick nasm dpkg-dev
       fonts-liberation fonts-dejavu-core poppler-utils python3-xlib
-      cups printer-driver-cups-pdf fp-utils nsis)
+      cups printer-driver-cups-pdf pandoc fp-utils nsis)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")

@@ -78,6 +78,8 @@ void MenuItem::setCaption(const std::string& text) {
 }
 
 void MenuItem::setEnabled(bool on) {
+    if (parent_ && enabled_ == on && applied_) return;
+    applied_ = true;
     enabled_ = on;
     MENUITEMINFOA mii{};
     mii.fMask = MIIM_STATE;
@@ -87,6 +89,7 @@ void MenuItem::setEnabled(bool on) {
 
 void MenuItem::setChecked(bool on) {
     checked_ = on;
+    applied_ = false;
     setEnabled(enabled_);
 }
 

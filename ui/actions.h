@@ -61,6 +61,7 @@ private:
     std::string shortcut_; // "\tCtrl+O", kept across caption changes
     bool enabled_ = true;
     bool checked_ = false;
+    bool applied_ = false; // the state above has reached the menu
 };
 
 } // namespace ui

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include "ui/errors.h"
+
 namespace ui {
 
 static HWND makeChild(const char* cls, DWORD style, HWND parent, UINT id, int w = 0, int h = 0) {
@@ -26,6 +28,14 @@ void StatusBar::create(HWND parent, UINT id, const std::vector<int>& widths) {
 void StatusBar::setText(int panel, const std::string& text) {
     texts_.at(static_cast<size_t>(panel)) = text;
     SendMessageA(hwnd_, SB_SETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void StatusBar::takeText(int panel) {
+    const auto length = LOWORD(SendMessageA(hwnd_, SB_GETTEXTLENGTHA, static_cast<WPARAM>(panel), 0));
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(hwnd_, SB_GETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    texts_.at(static_cast<size_t>(panel)) = text;
 }
 
 void StatusBar::setVisible(bool on) {
@@ -131,6 +141,22 @@ void ComboBox::create(HWND parent, UINT id, int width, bool sorted, HFONT font) 
     hwnd_ = makeChild(WC_COMBOBOXA, CBS_DROPDOWN | WS_VSCROLL | CBS_AUTOHSCROLL | (sorted ? CBS_SORT : 0),
                       parent, id, width, 300);
     if (font) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (HWND edit = FindWindowExA(hwnd_, nullptr, "Edit", nullptr))
+        SetWindowSubclass(edit, editProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK ComboBox::editProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+    if (msg == WM_CHAR && wp == VK_RETURN) {
+        auto* box = reinterpret_cast<ComboBox*>(self);
+        if (box->onEnter) guardedVoid(box->onEnter);
+    }
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(h, editProc, 1);
+    return DefSubclassProc(h, msg, wp, lp);
+}
+
+std::string ComboBox::selectedText() const {
+    const LRESULT i = SendMessageA(hwnd_, CB_GETCURSEL, 0, 0);
+    return i == CB_ERR ? text() : item(static_cast<int>(i));
 }
 
 void ComboBox::add(const std::string& item) {

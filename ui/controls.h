@@ -6,6 +6,7 @@
 
 #include "ui/actions.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -18,6 +19,8 @@ public:
     HWND hwnd() const { return hwnd_; }
     void setText(int panel, const std::string& text);
     const std::string& text(int panel) const { return texts_.at(static_cast<size_t>(panel)); }
+    // Takes over the text that another module (the converter library) put on the panel itself.
+    void takeText(int panel);
     void setVisible(bool on);
     bool visible() const { return visible_; }
     int height() const;
@@ -79,11 +82,16 @@ public:
     int count() const;
     std::string item(int index) const;
     std::string text() const;
+    // The item being chosen; valid already while CBN_SELCHANGE is sent, unlike text().
+    std::string selectedText() const;
     void setText(const std::string& text);
     void setEnabled(bool on);
     bool enabled() const;
+    // Called when Enter is typed in the box's edit field; the key still reaches the box.
+    std::function<void()> onEnter;
 
 private:
+    static LRESULT CALLBACK editProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
     HWND hwnd_ = nullptr;
 };
 

@@ -81,7 +81,21 @@ std::string temporaryBeside(const std::string& path) {
     return name;
 }
 
+void writeAll(void* file, std::string_view bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD put = 0;
+        const DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
+        if (!WriteFile(file, bytes.data() + done, want, &put, nullptr)) throwLastError();
+        done += put;
+    }
+}
+
 void writeFileReplacing(const std::string& path, std::string_view bytes) {
+    writeFileReplacing(path, [bytes](void* file) { writeAll(file, bytes); });
+}
+
+void writeFileReplacing(const std::string& path, const std::function<void(void* file)>& write) {
     // Win32: replacing a read-only file is refused. Wine: MoveFileEx replaces it anyway, so
     // check first; the old file must stay as it is.
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -93,13 +107,7 @@ void writeFileReplacing(const std::string& path, std::string_view bytes) {
         UniqueFile f{CreateFileA(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr)};
         if (!f) throwLastError();
-        size_t done = 0;
-        while (done < bytes.size()) {
-            DWORD put = 0;
-            const DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
-            if (!WriteFile(f.get(), bytes.data() + done, want, &put, nullptr)) throwLastError();
-            done += put;
-        }
+        write(f.get());
         if (!FlushFileBuffers(f.get())) throwLastError();
     }
     if (!MoveFileExA(tmp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

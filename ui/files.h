@@ -1,5 +1,6 @@
 // ui/files.h — file system services the program uses
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,11 @@ std::string readFile(const std::string& path);
 // Writes `bytes` to a temporary file in the target's folder, flushes it and then replaces the
 // target, so a failure never leaves a truncated target. Throws AppError on failure.
 void writeFileReplacing(const std::string& path, std::string_view bytes);
+// The same with the content written by `write` into the open temporary file (a HANDLE); what
+// `write` throws leaves the target as it was.
+void writeFileReplacing(const std::string& path, const std::function<void(void* file)>& write);
+// Writes all of `bytes` to an open file (a HANDLE); throws AppError on failure.
+void writeAll(void* file, std::string_view bytes);
 
 // A new, unused temporary name in the folder of `path` (the file is created empty).
 std::string temporaryBeside(const std::string& path);

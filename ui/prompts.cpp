@@ -1,10 +1,12 @@
 // ui/prompts.cpp — Win32 message boxes and common dialogs
 #include "ui/prompts.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 #include <dlgs.h>
 
 #include "ui/errors.h"
+#include "ui/printer.h"
 
 #include <vector>
 
@@ -76,6 +78,112 @@ std::optional<FileChoice> runFileDialog(const FileDialogArgs& a, bool save) {
     return FileChoice{file.data(), static_cast<int>(ofn.nFilterIndex)};
 }
 
+std::optional<FontChoice> runFontDialog(HWND owner, const FontChoice& initial) {
+    LOGFONTA lf{};
+    HDC dc = GetDC(owner);
+    lf.lfHeight = -MulDiv(initial.sizePt, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    ReleaseDC(owner, dc);
+    lf.lfWeight = initial.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = initial.italic;
+    lf.lfUnderline = initial.underline;
+    lf.lfStrikeOut = initial.strikeOut;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    initial.face.copy(lf.lfFaceName, LF_FACESIZE - 1);
+    CHOOSEFONTA cf{};
+    cf.lStructSize = sizeof cf;
+    cf.hwndOwner = owner;
+    cf.lpLogFont = &lf;
+    cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+    cf.rgbColors = initial.color;
+    if (!ChooseFontA(&cf)) {
+        if (const DWORD e = CommDlgExtendedError())
+            throw AppError("Dialog nelze zobrazit (chyba " + std::to_string(e) + ")");
+        return std::nullopt;
+    }
+    FontChoice c;
+    c.face = lf.lfFaceName;
+    c.sizePt = (cf.iPointSize + 5) / 10;
+    c.bold = lf.lfWeight >= FW_BOLD;
+    c.italic = lf.lfItalic != 0;
+    c.underline = lf.lfUnderline != 0;
+    c.strikeOut = lf.lfStrikeOut != 0;
+    c.color = cf.rgbColors;
+    return c;
+}
+
+std::optional<COLORREF> runColorDialog(HWND owner, COLORREF initial) {
+    static COLORREF custom[16] = {};
+    CHOOSECOLORA cc{};
+    cc.lStructSize = sizeof cc;
+    cc.hwndOwner = owner;
+    cc.rgbResult = initial;
+    cc.lpCustColors = custom;
+    cc.Flags = CC_RGBINIT | CC_FULLOPEN;
+    if (!ChooseColorA(&cc)) return std::nullopt;
+    return cc.rgbResult;
+}
+
+// The printer chosen in the print dialog (or the default one), kept for the whole run.
+class CurrentPrinter {
+public:
+    ~CurrentPrinter() { forget(); }
+
+    std::unique_ptr<PrintDevice> dialog(HWND owner) {
+        PRINTDLGA pd{};
+        pd.lStructSize = sizeof pd;
+        pd.hwndOwner = owner;
+        pd.hDevMode = devMode_;
+        pd.hDevNames = devNames_;
+        pd.nCopies = 1;
+        // copies and collation are the printer's (its DEVMODE); no page range, no selection;
+        // no warning box of the dialog's own: a missing printer is reported as an error
+        pd.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOPAGENUMS | PD_NOSELECTION |
+                   PD_HIDEPRINTTOFILE | PD_NOWARNING;
+        const BOOL ok = PrintDlgA(&pd);
+        devMode_ = pd.hDevMode; // the dialog may have replaced the blocks it was given
+        devNames_ = pd.hDevNames;
+        if (!ok) {
+            if (const DWORD e = CommDlgExtendedError()) noPrinter(e);
+            return nullptr;
+        }
+        return printerDevice(pd.hDC);
+    }
+
+    std::unique_ptr<PrintDevice> current() {
+        if (!devNames_) {
+            PRINTDLGA pd{};
+            pd.lStructSize = sizeof pd;
+            pd.Flags = PD_RETURNDEFAULT | PD_RETURNDC | PD_NOWARNING;
+            if (!PrintDlgA(&pd)) noPrinter(CommDlgExtendedError());
+            devMode_ = pd.hDevMode;
+            devNames_ = pd.hDevNames;
+            return printerDevice(pd.hDC);
+        }
+        const auto* names = static_cast<const DEVNAMES*>(GlobalLock(devNames_));
+        auto* mode = devMode_ ? static_cast<DEVMODEA*>(GlobalLock(devMode_)) : nullptr;
+        const char* base = reinterpret_cast<const char*>(names);
+        HDC dc = names ? CreateDCA(base + names->wDriverOffset, base + names->wDeviceOffset, nullptr, mode) : nullptr;
+        const DWORD error = GetLastError();
+        if (mode) GlobalUnlock(devMode_);
+        if (names) GlobalUnlock(devNames_);
+        if (!dc) throwLastError(error ? error : ERROR_INVALID_PRINTER_NAME);
+        return printerDevice(dc);
+    }
+
+private:
+    [[noreturn]] static void noPrinter(DWORD dialogError) {
+        if (dialogError == PDERR_NODEFAULTPRN || dialogError == PDERR_NODEVICES) throwLastError(ERROR_INVALID_PRINTER_NAME);
+        throw AppError("Dialog nelze zobrazit (chyba " + std::to_string(dialogError) + ")");
+    }
+    void forget() {
+        if (devMode_) GlobalFree(devMode_);
+        if (devNames_) GlobalFree(devNames_);
+        devMode_ = devNames_ = nullptr;
+    }
+    HGLOBAL devMode_ = nullptr;
+    HGLOBAL devNames_ = nullptr;
+};
+
 class Win32Prompts final : public Prompts {
 public:
     int messageBox(HWND owner, const std::string& text, const std::string& caption,
@@ -87,6 +195,17 @@ public:
     }
     std::optional<FileChoice> saveFile(const FileDialogArgs& a) override {
         return runFileDialog(a, true);
+    }
+    std::unique_ptr<PrintDevice> printDialog(const PrintDialogArgs& a) override { return printer_.dialog(a.owner); }
+    std::unique_ptr<PrintDevice> currentPrinter() override { return printer_.current(); }
+
+private:
+    CurrentPrinter printer_;
+    std::optional<FontChoice> chooseFont(HWND owner, const FontChoice& initial) override {
+        return runFontDialog(owner, initial);
+    }
+    std::optional<COLORREF> chooseColor(HWND owner, COLORREF initial) override {
+        return runColorDialog(owner, initial);
     }
 };
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -20,9 +21,23 @@ struct FileDialogArgs {
     std::function<int(int)> onTypeChange;
 };
 
+class PrintDevice;
+
+struct PrintDialogArgs {
+    HWND owner = nullptr;
+};
+
 struct FileChoice {
     std::string path;
     int filterIndex = 1;
+};
+
+// A font as the font dialog gives it.
+struct FontChoice {
+    std::string face = "Tahoma";
+    int sizePt = 8;
+    bool bold = false, italic = false, underline = false, strikeOut = false;
+    COLORREF color = 0;
 };
 
 class Prompts {
@@ -32,6 +47,16 @@ public:
                            UINT flags) = 0;
     virtual std::optional<FileChoice> openFile(const FileDialogArgs& args) = 0;
     virtual std::optional<FileChoice> saveFile(const FileDialogArgs& args) = 0;
+    // The print dialog: the printer the user chose and confirmed, nullptr when cancelled.
+    // Throws AppError when there is no printer. The choice becomes the current printer.
+    virtual std::unique_ptr<PrintDevice> printDialog(const PrintDialogArgs& args) = 0;
+    // The current printer without a dialog: the one last chosen in the print dialog, else the
+    // system's default printer. Throws AppError when there is none.
+    virtual std::unique_ptr<PrintDevice> currentPrinter() = 0;
+    // The font dialog, starting from `initial`; nullopt when cancelled.
+    virtual std::optional<FontChoice> chooseFont(HWND owner, const FontChoice& initial) = 0;
+    // The colour dialog, starting from `initial`; nullopt when cancelled.
+    virtual std::optional<COLORREF> chooseColor(HWND owner, COLORREF initial) = 0;
 };
 
 // The installed prompts: the Win32 ones unless a PromptsOverride is alive.

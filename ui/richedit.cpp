@@ -12,6 +12,7 @@ namespace {
 
 struct FileCookie {
     HANDLE file;
+    DWORD error = 0; // the system's error when the file could not be read or written
 };
 
 DWORD CALLBACK readFromFile(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* got) {
@@ -19,6 +20,17 @@ DWORD CALLBACK readFromFile(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* got) {
     DWORD n = 0;
     if (!ReadFile(c->file, buf, static_cast<DWORD>(cb), &n, nullptr)) return 1;
     *got = static_cast<LONG>(n);
+    return 0;
+}
+
+DWORD CALLBACK writeToFile(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* put) {
+    auto* c = reinterpret_cast<FileCookie*>(cookie);
+    DWORD n = 0;
+    if (!WriteFile(c->file, buf, static_cast<DWORD>(cb), &n, nullptr) || n != static_cast<DWORD>(cb)) {
+        c->error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+        return 1;
+    }
+    *put = static_cast<LONG>(n);
     return 0;
 }
 
@@ -114,21 +126,61 @@ void RichEdit::loadFile(const std::string& path) {
     if (!streamIn(SF_TEXT)) throw AppError("Failed to Load Stream");
     // Wine: text streamed in takes the control's own bold "System" font, not the default format
     // set before; plain text has no format of its own, so it gets the document's
-    if (textStyle_) {
+    // (Formatting a whole large text again costs as much as loading it: only when needed.)
+    if (textStyle_ && !startsInStyle(*textStyle_)) {
         applyStyle(*textStyle_, SCF_ALL);
         setModified(false);
     }
 }
 
-std::string RichEdit::streamOut() const {
+bool RichEdit::startsInStyle(const CharStyle& s) {
+    select(0, 1);
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof cf;
+    SendMessageA(hwnd_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    select(0, 0);
+    return s.face == cf.szFaceName && static_cast<LONG>(s.sizePt * 20) == cf.yHeight && cf.crTextColor == s.color &&
+           !(cf.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT | CFE_AUTOCOLOR));
+}
+
+std::string RichEdit::streamOut() const { return streamOutAs(plainText_ ? SF_TEXT : SF_RTF); }
+
+std::string RichEdit::rtf() const { return streamOutAs(SF_RTF); }
+
+std::string RichEdit::streamOutAs(UINT format) const {
     std::string out;
     EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&out), 0, writeToString};
-    SendMessageA(hwnd_, EM_STREAMOUT, plainText_ ? SF_TEXT : SF_RTF, reinterpret_cast<LPARAM>(&es));
+    SendMessageA(hwnd_, EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&es));
     if (es.dwError != 0) throw AppError("Failed to Save Stream");
+    // Wine: RTF comes out with a terminating zero byte after the closing brace; a file must
+    // not carry it
+    if (format == SF_RTF && !out.empty() && out.back() == '\0') out.pop_back();
     return out;
 }
 
-void RichEdit::saveFile(const std::string& path) const { writeFileReplacing(path, streamOut()); }
+long RichEdit::formatRange(HDC dc, HDC target, const RECT& area, const RECT& page, long from, bool render) {
+    FORMATRANGE fr{};
+    fr.hdc = dc;
+    fr.hdcTarget = target;
+    fr.rc = area;
+    fr.rcPage = page;
+    fr.chrg.cpMin = from;
+    fr.chrg.cpMax = -1;
+    return static_cast<long>(SendMessageA(hwnd_, EM_FORMATRANGE, render, reinterpret_cast<LPARAM>(&fr)));
+}
+
+void RichEdit::formatRangeDone() { SendMessageA(hwnd_, EM_FORMATRANGE, FALSE, 0); }
+
+void RichEdit::saveFile(const std::string& path) const {
+    // streamed straight into the temporary file: no copy of a large document in memory
+    writeFileReplacing(path, [this](void* file) {
+        FileCookie cookie{file};
+        EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&cookie), 0, writeToFile};
+        SendMessageA(hwnd_, EM_STREAMOUT, plainText_ ? SF_TEXT : SF_RTF, reinterpret_cast<LPARAM>(&es));
+        if (cookie.error) throwLastError(cookie.error);
+        if (es.dwError != 0) throw AppError("Failed to Save Stream");
+    });
+}
 
 void RichEdit::applyStyle(const CharStyle& s, WPARAM scope) {
     CHARFORMAT2A cf{};
@@ -176,7 +228,67 @@ int RichEdit::lineCount() const {
     return n;
 }
 
-void RichEdit::cut() { SendMessageA(hwnd_, WM_CUT, 0, 0); }
+namespace {
+CHARFORMAT2A charFormat(DWORD mask) {
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof cf;
+    cf.dwMask = mask;
+    return cf;
+}
+} // namespace
+
+void RichEdit::setSelectionFace(const std::string& face) {
+    CHARFORMAT2A cf = charFormat(CFM_FACE);
+    std::strncpy(cf.szFaceName, face.c_str(), LF_FACESIZE - 1);
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+}
+
+void RichEdit::setSelectionSize(int points) {
+    CHARFORMAT2A cf = charFormat(CFM_SIZE);
+    cf.yHeight = points * 20;
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+}
+
+void RichEdit::setSelectionColor(COLORREF c) {
+    CHARFORMAT2A cf = charFormat(CFM_COLOR);
+    cf.crTextColor = c;
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+}
+
+DWORD RichEdit::selectionEffects() const {
+    CHARFORMAT2A cf = charFormat(0);
+    SendMessageA(hwnd_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    // an effect counts when the whole selection has it
+    return cf.dwEffects & cf.dwMask & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT);
+}
+
+void RichEdit::setSelectionEffects(DWORD effects) {
+    CHARFORMAT2A cf = charFormat(CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT);
+    cf.dwEffects = effects;
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+}
+
+void RichEdit::setSelectionEffect(DWORD effect, bool on) {
+    CHARFORMAT2A cf = charFormat(effect); // CFM_BOLD == CFE_BOLD and so on for the four
+    cf.dwEffects = on ? effect : 0;
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+}
+
+void RichEdit::setAlignment(WORD alignment) {
+    PARAFORMAT2 pf{};
+    pf.cbSize = sizeof pf;
+    pf.dwMask = PFM_ALIGNMENT;
+    pf.wAlignment = alignment;
+    SendMessageA(hwnd_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+}
+
+void RichEdit::cut() {
+    const long before = textLength();
+    SendMessageA(hwnd_, WM_CUT, 0, 0);
+    // Wine: a cut leaves the modified flag as it was (Windows sets it); text that went is a
+    // change the close prompt must know of
+    if (textLength() != before) setModified(true);
+}
 void RichEdit::copy() { SendMessageA(hwnd_, WM_COPY, 0, 0); }
 void RichEdit::paste() { SendMessageA(hwnd_, WM_PASTE, 0, 0); }
 void RichEdit::focus() { SetFocus(hwnd_); }

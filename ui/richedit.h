@@ -58,6 +58,28 @@ public:
     // Rows as the control counts them (wrapped rows count while word wrap is on).
     int lineCount() const;
 
+    // Formatting of the selection (or of the insertion point when nothing is selected).
+    static constexpr DWORD Bold = CFE_BOLD, Italic = CFE_ITALIC, Underline = CFE_UNDERLINE, StrikeOut = CFE_STRIKEOUT;
+    void setSelectionFace(const std::string& face);
+    void setSelectionSize(int points);
+    void setSelectionColor(COLORREF c);
+    // The effects the whole selection has; one effect switched on or off, the others kept.
+    DWORD selectionEffects() const;
+    void setSelectionEffect(DWORD effect, bool on); // one of the four above
+    // The whole set of the four effects written to the selection.
+    void setSelectionEffects(DWORD effects);
+    // Alignment of the paragraphs touched by the selection: PFA_LEFT, PFA_CENTER or PFA_RIGHT.
+    void setAlignment(WORD alignment);
+
+    // The whole content as RTF whatever the mode (what printing lays out).
+    std::string rtf() const;
+    // EM_FORMATRANGE: formats the text from `from` to its end for one page of `dc` measured on
+    // `target`, and draws it when `render`; `area` and `page` are in twips. Returns the index of
+    // the first character that did not fit, as the control reports it.
+    long formatRange(HDC dc, HDC target, const RECT& area, const RECT& page, long from, bool render);
+    // Drops the page formatting the control keeps between formatRange calls.
+    void formatRangeDone();
+
     void cut();
     void copy();
     void paste();
@@ -65,6 +87,9 @@ public:
 
 private:
     void applyStyle(const CharStyle& s, WPARAM scope);
+    // Whether the first character has the style (face, size, colour, no effects).
+    bool startsInStyle(const CharStyle& s);
+    std::string streamOutAs(UINT format) const;
     HWND hwnd_ = nullptr;
     bool plainText_ = false;
     bool wordWrap_ = true;

@@ -34,28 +34,37 @@ e2e_finish() {
 # winpath /unix/path -> Z:\unix\path
 winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr / '\\')"; }
 
-# nv_start [ARGS...] : starts Notavo.exe (from the current folder) in the background
+# nv_start [ARGS...] : starts Notavo.exe in the background; NV_PID is its Wine process
+# (/usr/bin/wine execs the loader, which becomes the Windows process)
 nv_start() {
-  wine "$OUT/Notavo.exe" "$@" >"$E2E_TMP/notavo.log" 2>&1 &
+  wine "$OUT/Notavo.exe" "$@" >>"$E2E_TMP/notavo.log" 2>&1 &
   NV_PID=$!
 }
-# nv_kill : ends the program hard if it still runs
+# nv_crash : SIGKILL, no chance to clean up, as a crash or a power cut would end it. The
+# wineserver and Wine's own processes stay, as Windows stays after a program crashes.
+nv_crash() {
+  [ -n "${NV_PID:-}" ] || return 1
+  kill -9 "$NV_PID" 2>/dev/null
+  wait "$NV_PID" 2>/dev/null
+  NV_PID=
+  return 0
+}
+# nv_kill : ends the program hard if it still runs (by its id only: other Notavo processes on
+# the machine are never touched)
 nv_kill() {
-  if [ -n "${NV_PID:-}" ] && kill -0 "$NV_PID" 2>/dev/null; then
-    pkill -9 -f 'Notavo.exe' 2>/dev/null || true
-    wait "$NV_PID" 2>/dev/null || true
-  fi
+  if [ -n "${NV_PID:-}" ] && kill -0 "$NV_PID" 2>/dev/null; then nv_crash; fi
   NV_PID=
 }
-# nv_wait_exit [timeout] : 0 once the program has ended
+# nv_wait_exit [timeout] : 0 once the program has ended by itself
 nv_wait_exit() {
   local end=$(($(date +%s) + ${1:-20}))
-  while pgrep -f 'Notavo\.exe' >/dev/null; do
+  while [ -n "${NV_PID:-}" ] && kill -0 "$NV_PID" 2>/dev/null; do
     [ "$(date +%s)" -ge "$end" ] && return 1
     sleep 0.1
   done
-  wait "$NV_PID" 2>/dev/null || true
+  wait "$NV_PID" 2>/dev/null
   NV_PID=
+  return 0
 }
 
 probe() { wine "$BUILD/tests/probe.exe" "$@" 2>/dev/null | tr -d '\r'; }

@@ -7,6 +7,8 @@
 //   probe close              posts WM_CLOSE to the main window
 //   probe boxes              "box: <caption>|<text>" for each message box shown
 //   probe answer CAPTION ID  presses button ID (6 Yes, 7 No, 2 Cancel, 1 OK) in the box titled CAPTION
+//   probe top CLASS          the top-level window of that class: "top: <caption>|<visible>|x y w h",
+//                            then "child: <class>|<text>|x y w h" per control (screen coordinates)
 #include <windows.h>
 
 #include <cstdio>
@@ -88,6 +90,22 @@ BOOL CALLBACK listBox(HWND h, LPARAM) {
     return TRUE;
 }
 
+std::string rectOf(HWND h) {
+    RECT r{};
+    GetWindowRect(h, &r);
+    return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
+           std::to_string(r.bottom - r.top);
+}
+
+int top(const char* cls) {
+    HWND w = FindWindowA(cls, nullptr);
+    if (!w) return std::puts("no such window"), 1;
+    std::printf("top: %s|%d|%s\n", utf8(textOf(w)).c_str(), IsWindowVisible(w) ? 1 : 0, rectOf(w).c_str());
+    for (HWND c : children(w))
+        std::printf("child: %s|%s|%s\n", className(c).c_str(), utf8(textOf(c)).c_str(), rectOf(c).c_str());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -95,6 +113,7 @@ int main(int argc, char** argv) {
     if (cmd == "windows") return windows();
     if (cmd == "menu") return menu();
     if (cmd == "boxes") return EnumWindows(listBox, 0), 0;
+    if (cmd == "top" && argc > 2) return top(argv[2]);
     if (cmd == "close" && frame()) return PostMessageA(frame(), WM_CLOSE, 0, 0) ? 0 : 1;
     if (cmd == "command" && argc > 2 && frame())
         return PostMessageA(frame(), WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0) ? 0 : 1;
@@ -103,6 +122,6 @@ int main(int argc, char** argv) {
         if (!box) return std::puts("no such box"), 1;
         return PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0) ? 0 : 1;
     }
-    std::puts("usage: probe windows|menu|boxes|close|command ID|answer CAPTION ID");
+    std::puts("usage: probe windows|menu|boxes|close|command ID|answer CAPTION ID|top CLASS");
     return 2;
 }

@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, SaveAsKeepsTheModifiedFlagAndDropsCopies) {
     doc->RichEdit1.replaceSelection("text");
     data.write("c.bcp", "x");
     doc->BackupFiles.push_back(data.file("c.bcp"));
-    prompts.answerFile({docs.file("novy.rtf"), 1});
+    prompts.answerFile({docs.file("novy.rtf"), 1, {}});
     frame->runCommand(IDM_ULOZITJAKO);
     EXPECT_EQ(doc->caption(), "novy.rtf");
     EXPECT_EQ(doc->FileName, docs.file("novy.rtf"));
@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, FailedSaveReportsAndKeepsTheOldFile) {
     auto* doc = frame->DocumentSlots[0];
     doc->RichEdit1.replaceSelection("novy");
     SetFileAttributesA(docs.file("ro.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    prompts.answerFile({docs.file("ro.txt"), 1});
+    prompts.answerFile({docs.file("ro.txt"), 1, {}});
     prompts.answerBox(IDOK);
     SendMessageA(frame->hwnd(), WM_COMMAND, IDM_ULOZITJAKO, 0); // through the real boundary
     ASSERT_EQ(prompts.boxes().size(), 1u);

@@ -69,7 +69,8 @@ TEST_F(MainWindowTest, BackupCopiesAtStartUp) {
     EXPECT_EQ(prompts.boxes()[0].flags, UINT(MB_ICONQUESTION | MB_YESNO));
     ASSERT_EQ(openCount(), 3);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(title(frame->DocumentSlots[i]), "Dokument " + std::to_string(i + 1));
-    EXPECT_EQ(data.names(), (std::vector<std::string>{"Notavo.ini", "poznamka.txt"}));
+    // each copy now belongs to its document and stays until a newer copy or a save replaces it
+    EXPECT_EQ(data.names(), (std::vector<std::string>{"1.bcp", "2.bcp", "3.bcp", "Notavo.ini", "poznamka.txt"}));
 }
 
 TEST_F(MainWindowTest, DecliningBackupCopiesClearsTheDataFolder) {

@@ -1,6 +1,7 @@
 // tests/win/support.cpp — scripted prompts, temporary folders, a main window under test
 #include "tests/win/support.h"
 
+#include "ui/errors.h"
 #include "ui/files.h"
 #include "ui/richedit.h"
 #include "ui/text.h"
@@ -34,6 +35,51 @@ std::optional<ui::FileChoice> ScriptedPrompts::file(bool save, const ui::FileDia
     if (!a.typeChanges.empty()) a.filterIndex = index;
     if (!a.path) return std::nullopt;
     return ui::FileChoice{*a.path, a.filterIndex};
+}
+
+std::optional<ui::FontChoice> ScriptedPrompts::chooseFont(HWND, const ui::FontChoice& initial) {
+    fontsShown_.push_back(initial);
+    if (fontAnswers_.empty()) {
+        ADD_FAILURE() << "unscripted font dialog";
+        return std::nullopt;
+    }
+    auto a = fontAnswers_.front();
+    fontAnswers_.pop_front();
+    return a;
+}
+
+std::optional<COLORREF> ScriptedPrompts::chooseColor(HWND, COLORREF initial) {
+    colorsShown_.push_back(initial);
+    if (colorAnswers_.empty()) {
+        ADD_FAILURE() << "unscripted colour dialog";
+        return std::nullopt;
+    }
+    auto a = colorAnswers_.front();
+    colorAnswers_.pop_front();
+    return a;
+}
+
+std::unique_ptr<ui::PrintDevice> ScriptedPrompts::printDialog(const ui::PrintDialogArgs&) {
+    printerRequests_.push_back(true);
+    if (printerAnswers_.empty()) {
+        ADD_FAILURE() << "unscripted print dialog";
+        return nullptr;
+    }
+    auto p = std::move(printerAnswers_.front());
+    printerAnswers_.pop_front();
+    return p;
+}
+
+std::unique_ptr<ui::PrintDevice> ScriptedPrompts::currentPrinter() {
+    printerRequests_.push_back(false);
+    if (printerAnswers_.empty() || !printerAnswers_.front()) {
+        if (printerAnswers_.empty()) ADD_FAILURE() << "unscripted printer";
+        else printerAnswers_.pop_front();
+        throw ui::AppError("no printer");
+    }
+    auto p = std::move(printerAnswers_.front());
+    printerAnswers_.pop_front();
+    return p;
 }
 
 TempDir::TempDir() {
@@ -78,8 +124,9 @@ void MainWindowTest::start(const std::vector<std::string>& arguments, bool show)
     }();
     (void)once;
     // the program's own name decides the settings file's name: Notavo.ini as in the program
-    frame = std::make_unique<app::Thlavni1>(app::Paths{testFolder() + "Notavo.exe", data.path()});
+    frame = std::make_unique<app::Thlavni1>(app::Paths{testFolder() + "Notavo.exe", dataFolder.empty() ? data.path() : dataFolder});
     frame->onTerminate = [this] { terminated = true; };
+    frame->splashTimeMs = USER_TIMER_MINIMUM; // the start-up window shows, but only for a moment
     ASSERT_TRUE(frame->create());
     if (show) frame->show(SW_SHOWNOACTIVATE, arguments);
     ui::pumpPending();

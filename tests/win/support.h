@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/hlavni.h"
+#include "ui/printer.h"
 #include "ui/prompts.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +38,19 @@ public:
 
     void answerBox(int answer) { boxAnswers_.push_back(answer); }
     void answerFile(FileAnswer a) { fileAnswers_.push_back(std::move(a)); }
-    bool allAnswersUsed() const { return boxAnswers_.empty() && fileAnswers_.empty(); }
+    // nullopt: the user cancels the dialog
+    void answerFont(std::optional<ui::FontChoice> a) { fontAnswers_.push_back(std::move(a)); }
+    void answerColor(std::optional<COLORREF> a) { colorAnswers_.push_back(a); }
+    // The printer the print dialog (or the current printer) gives; nullptr: the user cancels
+    void answerPrinter(std::unique_ptr<ui::PrintDevice> p) { printerAnswers_.push_back(std::move(p)); }
+    // one entry per printer asked for: true with the print dialog, false without it
+    const std::vector<bool>& printerRequests() const { return printerRequests_; }
+    bool allAnswersUsed() const {
+        return boxAnswers_.empty() && fileAnswers_.empty() && fontAnswers_.empty() && colorAnswers_.empty() &&
+               printerAnswers_.empty();
+    }
+    const std::vector<ui::FontChoice>& fontsShown() const { return fontsShown_; }
+    const std::vector<COLORREF>& colorsShown() const { return colorsShown_; }
     const std::vector<Box>& boxes() const { return boxes_; }
     const std::vector<Dialog>& dialogs() const { return dialogs_; }
     void clear() { boxes_.clear(); dialogs_.clear(); }
@@ -45,11 +58,21 @@ public:
     int messageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) override;
     std::optional<ui::FileChoice> openFile(const ui::FileDialogArgs& args) override { return file(false, args); }
     std::optional<ui::FileChoice> saveFile(const ui::FileDialogArgs& args) override { return file(true, args); }
+    std::optional<ui::FontChoice> chooseFont(HWND owner, const ui::FontChoice& initial) override;
+    std::optional<COLORREF> chooseColor(HWND owner, COLORREF initial) override;
+    std::unique_ptr<ui::PrintDevice> printDialog(const ui::PrintDialogArgs& args) override;
+    std::unique_ptr<ui::PrintDevice> currentPrinter() override;
 
 private:
     std::optional<ui::FileChoice> file(bool save, const ui::FileDialogArgs& args);
     std::deque<int> boxAnswers_;
     std::deque<FileAnswer> fileAnswers_;
+    std::deque<std::optional<ui::FontChoice>> fontAnswers_;
+    std::deque<std::optional<COLORREF>> colorAnswers_;
+    std::deque<std::unique_ptr<ui::PrintDevice>> printerAnswers_;
+    std::vector<bool> printerRequests_;
+    std::vector<ui::FontChoice> fontsShown_;
+    std::vector<COLORREF> colorsShown_;
     std::vector<Box> boxes_;
     std::vector<Dialog> dialogs_;
 };
@@ -77,6 +100,7 @@ std::string testFolder();
 class MainWindowTest : public ::testing::Test {
 protected:
     TempDir data;
+    std::string dataFolder; // the main window's data folder; data.path() when left empty
     TempDir docs;
     ScriptedPrompts prompts;
     ui::PromptsOverride use{prompts};

@@ -1,0 +1,298 @@
+// bench/documents_bench.cpp — opening and saving 1 MB and 10 MB RTF and plain-text documents
+// through the program's own commands, beside the rich-edit control's bare stream-in and
+// stream-out of the same bytes, measured in the same run.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include "app/hlavni.h"
+#include "app/resource.h"
+#include "ui/files.h"
+#include "ui/prompts.h"
+#include "ui/richedit.h"
+#include "ui/text.h"
+#include "ui/window.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+double secondsSince(Clock::time_point t) { return std::chrono::duration<double>(Clock::now() - t).count(); }
+
+void pumpUntilIdle() {
+    for (int quiet = 0; quiet < 3;) {
+        MSG m;
+        if (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&m);
+            DispatchMessageA(&m);
+            quiet = 0;
+        } else {
+            ++quiet;
+            Sleep(0);
+        }
+    }
+}
+
+// --- the documents: Czech prose, as RTF with headings, bold, italic and colour, or as text
+
+const char* const kWords[] = {
+    "příliš", "žluťoučký", "kůň", "úpěl", "ďábelské", "ódy", "řeřicha", "šťovík", "večer", "město",
+    "dokument", "formát", "písmo", "zarovnání", "odstavec", "kapitola", "tiskárna", "soubor", "uložit",
+    "a", "v", "na", "se", "že", "je", "to", "s", "z", "do", "pro", "jako", "když", "ale", "nebo",
+    "řeka", "hrad", "cesta", "čas", "rok", "den", "noc", "člověk", "práce", "svět", "život", "dítě",
+    "země", "voda", "okno", "dveře", "stůl", "kniha", "slovo", "věta", "znak", "barva", "zelený",
+    "modrý", "červený", "dlouhý", "krátký", "nový", "starý", "velký", "malý", "dobrý", "špatný",
+};
+
+struct Prose {
+    std::mt19937 rng{1250};
+    const char* word() { return kWords[rng() % std::size(kWords)]; }
+    // A sentence of 6-20 words with its first letter as written; `mark` wraps some words.
+    template <class Mark> std::string sentence(Mark mark) {
+        std::string s;
+        const int n = 6 + static_cast<int>(rng() % 15);
+        for (int i = 0; i < n; ++i) {
+            if (i) s += ' ';
+            s += mark(word(), rng() % 12);
+        }
+        return s + (rng() % 5 ? ". " : ", ");
+    }
+};
+
+std::string rtfEscape(const std::string& s) {
+    std::string out;
+    char buf[8];
+    for (unsigned char c : s) {
+        if (c >= 0x80) {
+            std::snprintf(buf, sizeof buf, "\\'%02x", c);
+            out += buf;
+        } else if (c == '\\' || c == '{' || c == '}') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+std::string makeRtf(size_t bytes) {
+    Prose p;
+    std::string r = "{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang1029{\\fonttbl{\\f0\\froman\\fcharset238 Times New "
+                    "Roman;}{\\f1\\fswiss\\fcharset238 Arial;}}\r\n{\\colortbl ;\\red192\\green0\\blue0;}\r\n"
+                    "\\viewkind4\\uc1\\pard\\f0\\fs24 ";
+    int para = 0;
+    while (r.size() < bytes) {
+        if (para++ % 12 == 0) {
+            r += "\\pard\\qc\\f1\\fs32\\b Kapitola " + std::to_string(para / 12 + 1) + "\\b0\\f0\\fs24\\par\r\n\\pard ";
+            continue;
+        }
+        const int sentences = 3 + static_cast<int>(p.rng() % 6);
+        for (int i = 0; i < sentences; ++i)
+            r += p.sentence([&p](const char* w, unsigned) {
+                // now and then a word in bold, in italics or in colour, as a written text has them
+                const std::string e = rtfEscape(w);
+                const unsigned k = p.rng() % 40;
+                return k == 0 ? "{\\b " + e + "}" : k == 1 ? "{\\i " + e + "}" : k == 2 ? "{\\cf1 " + e + "}" : e;
+            });
+        r += "\\par\r\n";
+    }
+    return r + "}";
+}
+
+std::string makeText(size_t bytes) {
+    Prose p;
+    std::string t;
+    while (t.size() < bytes) {
+        const int sentences = 3 + static_cast<int>(p.rng() % 6);
+        for (int i = 0; i < sentences; ++i) t += p.sentence([](const char* w, unsigned) { return std::string(w); });
+        t += "\r\n";
+    }
+    return t;
+}
+
+// --- the program's own commands
+
+class BenchPrompts final : public ui::Prompts {
+public:
+    std::string path;
+    int filterIndex = 1;
+    int messageBox(HWND, const std::string& text, const std::string& caption, UINT) override {
+        std::fprintf(stderr, "unexpected box: [%s] %s\n", caption.c_str(), text.c_str());
+        return IDCANCEL;
+    }
+    std::optional<ui::FileChoice> openFile(const ui::FileDialogArgs&) override { return ui::FileChoice{path, filterIndex}; }
+    std::optional<ui::FileChoice> saveFile(const ui::FileDialogArgs&) override { return std::nullopt; }
+    std::optional<ui::FontChoice> chooseFont(HWND, const ui::FontChoice&) override { return std::nullopt; }
+    std::optional<COLORREF> chooseColor(HWND, COLORREF) override { return std::nullopt; }
+    std::unique_ptr<ui::PrintDevice> printDialog(const ui::PrintDialogArgs&) override { return nullptr; }
+    std::unique_ptr<ui::PrintDevice> currentPrinter() override { return nullptr; }
+};
+
+struct Times {
+    double open = 0, save = 0;
+};
+
+// Open (the open command, its dialog answered at once) and save (the save command on the
+// modified document, written safely) of `path`; the document is closed afterwards.
+Times notavo(app::Thlavni1& frame, BenchPrompts& prompts, const std::string& path, bool plain) {
+    Times t;
+    prompts.path = path;
+    prompts.filterIndex = plain ? 2 : 1;
+    auto start = Clock::now();
+    frame.runCommand(IDM_OTEVRIT);
+    pumpUntilIdle(); // shown, as the control alone is
+    t.open = secondsSince(start);
+    document::Teditor1* doc = frame.activeDocument();
+    doc->RichEdit1.setModified(true);
+    start = Clock::now();
+    frame.runCommand(IDM_ULOZIT);
+    t.save = secondsSince(start);
+    doc->RichEdit1.setModified(false);
+    frame.runCommand(IDM_ZAVRIT);
+    pumpUntilIdle();
+    return t;
+}
+
+// --- the control alone
+
+DWORD CALLBACK readCallback(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* got) {
+    DWORD n = 0;
+    if (!ReadFile(reinterpret_cast<HANDLE>(cookie), buf, static_cast<DWORD>(cb), &n, nullptr)) return 1;
+    *got = static_cast<LONG>(n);
+    return 0;
+}
+
+DWORD CALLBACK writeCallback(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* put) {
+    DWORD n = 0;
+    if (!WriteFile(reinterpret_cast<HANDLE>(cookie), buf, static_cast<DWORD>(cb), &n, nullptr)) return 1;
+    *put = static_cast<LONG>(n);
+    return 0;
+}
+
+// The control set up as a document's is (visible, its size, its font, word wrap at the window),
+// and nothing else: the file streamed straight in and out.
+Times bare(HWND parent, SIZE size, const std::string& path, bool plain) {
+    Times t;
+    HWND re = CreateWindowExA(WS_EX_CLIENTEDGE, RICHEDIT_CLASSA, "",
+                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                                  ES_NOHIDESEL | ES_SAVESEL | ES_SELECTIONBAR,
+                              0, 0, size.cx, size.cy, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(re, EM_EXLIMITTEXT, 0, 0x7FFFFFF0);
+    SendMessageA(re, EM_SETTARGETDEVICE, 0, 0);
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof cf;
+    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_CHARSET | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT;
+    std::strcpy(cf.szFaceName, "Times New Roman");
+    cf.yHeight = 240;
+    cf.bCharSet = EASTEUROPE_CHARSET;
+    SendMessageA(re, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+    pumpUntilIdle();
+    const UINT format = plain ? SF_TEXT : SF_RTF;
+    auto start = Clock::now();
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    EDITSTREAM in{reinterpret_cast<DWORD_PTR>(f), 0, readCallback};
+    SendMessageA(re, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&in));
+    CloseHandle(f);
+    t.open = secondsSince(start);
+    const std::string out = path + ".bare";
+    start = Clock::now();
+    f = CreateFileA(out.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(f), 0, writeCallback};
+    SendMessageA(re, EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&es));
+    CloseHandle(f);
+    t.save = secondsSince(start);
+    pumpUntilIdle();
+    DestroyWindow(re);
+    DeleteFileA(out.c_str());
+    pumpUntilIdle();
+    return t;
+}
+
+std::string tempFolder(const char* name) {
+    char base[MAX_PATH + 1];
+    GetTempPathA(sizeof base, base);
+    std::string f = std::string(base) + name + std::to_string(GetCurrentProcessId()) + "\\";
+    CreateDirectoryA(f.c_str(), nullptr);
+    return f;
+}
+
+double best(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+
+} // namespace
+
+int main() {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_COOL_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    ui::RichEdit::loadLibrary();
+    const std::string data = tempFolder("nvbench-docdata");
+    const std::string docs = tempFolder("nvbench-documents");
+
+    BenchPrompts prompts;
+    ui::PromptsOverride use{prompts};
+    app::Thlavni1 frame(app::Paths{ui::folderOf(ui::moduleFileName()) + "Notavo.exe", data});
+    frame.splashTimeMs = USER_TIMER_MINIMUM;
+    frame.onTerminate = [] {};
+    if (!frame.create()) return 1;
+    frame.show(SW_SHOW, {});
+    pumpUntilIdle();
+    // the control alone gets the size of a document's control, in a window of its own
+    RECT rc{};
+    GetClientRect(frame.activeDocument()->RichEdit1.hwnd(), &rc);
+    const SIZE size{rc.right + 4, rc.bottom + 4}; // and its edge
+    HWND host = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, size.cx + 40,
+                                size.cy + 60, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+
+    struct Case {
+        const char* name;
+        bool plain;
+        size_t bytes;
+        int runs;
+    };
+    const Case cases[] = {{"RTF", false, 1u << 20, 7}, {"text", true, 1u << 20, 7},
+                          {"RTF", false, 10u << 20, 2}, {"text", true, 10u << 20, 2}};
+    std::printf("open and save through the program's commands, beside the control's bare stream-in and\n"
+                "stream-out of the same file (Wine, seconds; the best of the runs, taken in turns, as the\n"
+                "machine is shared; ratio = program / control)\n");
+    std::printf("%-24s %6s %10s %10s %8s\n", "operation", "runs", "Notavo", "control", "ratio");
+    for (const Case& c : cases) {
+        const std::string path = docs + "doc" + std::to_string(c.bytes >> 20) + (c.plain ? ".txt" : ".rtf");
+        ui::writeFileReplacing(path, c.plain ? makeText(c.bytes) : makeRtf(c.bytes));
+        std::vector<double> ourOpen, ourSave, bareOpen, bareSave;
+        for (int i = 0; i < c.runs; ++i) {
+            // alternate the order, so neither side always runs on a warmer heap
+            Times ours, ref;
+            if (i % 2 == 0) {
+                ref = bare(host, size, path, c.plain);
+                ours = notavo(frame, prompts, path, c.plain);
+            } else {
+                ours = notavo(frame, prompts, path, c.plain);
+                ref = bare(host, size, path, c.plain);
+            }
+            ourOpen.push_back(ours.open);
+            ourSave.push_back(ours.save);
+            bareOpen.push_back(ref.open);
+            bareSave.push_back(ref.save);
+        }
+        const std::string size = std::to_string(c.bytes >> 20) + " MB " + c.name;
+        std::printf("%-24s %6d %10.3f %10.3f %8.2f\n", ("open " + size).c_str(), c.runs, best(ourOpen),
+                    best(bareOpen), best(ourOpen) / best(bareOpen));
+        std::printf("%-24s %6d %10.3f %10.3f %8.2f\n", ("save " + size).c_str(), c.runs, best(ourSave),
+                    best(bareSave), best(ourSave) / best(bareSave));
+        std::fflush(stdout);
+        DeleteFileA(path.c_str());
+    }
+    DestroyWindow(host);
+    for (const auto& n : ui::listEntries(data + "*", false)) DeleteFileA((data + n).c_str());
+    RemoveDirectoryA(docs.c_str());
+    RemoveDirectoryA(data.c_str());
+    return 0;
+}

@@ -1,0 +1,21 @@
+# cmake/characters.cmake — writes characters.dia from data/characters.table
+#   cmake -DTABLE=<characters.table> -DOUT=<characters.dia> -P characters.cmake
+# Each line that starts with two hexadecimal bytes gives one 2-byte record; '#' lines are notes.
+file(STRINGS "${TABLE}" lines ENCODING UTF-8)
+set(bytes "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^([0-9A-Fa-f][0-9A-Fa-f]) +([0-9A-Fa-f][0-9A-Fa-f])( |$)")
+    foreach(hex "${CMAKE_MATCH_1}" "${CMAKE_MATCH_2}")
+      math(EXPR value "0x${hex}")
+      if(value EQUAL 0)
+        message(FATAL_ERROR "characters.table: the byte 00 cannot be written by this script")
+      endif()
+      string(ASCII ${value} ch)
+      string(APPEND bytes "${ch}")
+    endforeach()
+  elseif(NOT line MATCHES "^#" AND NOT line STREQUAL "")
+    message(FATAL_ERROR "characters.table: cannot read the line '${line}'")
+  endif()
+endforeach()
+file(WRITE "${OUT}.tmp" "${bytes}")
+file(RENAME "${OUT}.tmp" "${OUT}")

@@ -1,0 +1,69 @@
+// glyvarin/prevod.cpp — the converter object: the table, its data file and the converter texts
+#include "glyvarin/prevod.h"
+
+#include "glyvarin/dotazy.h"
+#include "glyvarin/texty.h"
+#include "lang/library.h"
+#include "ui/errors.h"
+#include "ui/files.h"
+#include "ui/text.h"
+
+namespace glyvarin {
+
+std::string TPrevodZnaku::dataFilePath() { return ui::folderOf(ui::moduleFileName()) + "characters.dia"; }
+
+void TPrevodZnaku::load() {
+    table.clear();
+    const std::string path = dataFilePath();
+    if (!ui::fileExists(path)) {
+        pending_ = Pending::Missing;
+        return;
+    }
+    try {
+        table = parseTable(ui::readFile(path));
+    } catch (const std::exception& e) {
+        pending_ = Pending::Unreadable;
+        readError_ = e.what();
+    }
+}
+
+void TPrevodZnaku::save() const { ui::writeFileReplacing(dataFilePath(), serializeTable(table)); }
+
+void TPrevodZnaku::fetchTexts(const std::string& path) {
+    languageLibraryPath = path;
+    std::vector<std::string> fetched;
+    const language::Library lib(path);
+    if (auto list = lib.list("dejPrevodnik", 0)) fetched = std::move(*list);
+    // a list that is present but short still counts as known: its gaps fall back on Czech
+    texts_ = std::move(fetched);
+    if (texts_.empty()) texts_.assign(kCeskeTexty.begin(), kCeskeTexty.end());
+}
+
+std::string TPrevodZnaku::text(Text i) const {
+    const auto k = static_cast<std::size_t>(i);
+    if (k < texts_.size()) return texts_[k];
+    return std::string(kCeskeTexty.at(k));
+}
+
+bool TPrevodZnaku::reportPending() {
+    const Pending p = pending_;
+    pending_ = Pending::None;
+    switch (p) {
+    case Pending::None: return false;
+    case Pending::Missing:
+        messageBox(nullptr, text(kMissingFile), text(kMissingFileCaption), MB_ICONERROR);
+        PostQuitMessage(0);
+        return true;
+    case Pending::Unreadable:
+        reportError(ui::baseName(dataFilePath()) + ": " + readError_);
+        return true;
+    }
+    return false;
+}
+
+TPrevodZnaku& prevod() {
+    static TPrevodZnaku instance;
+    return instance;
+}
+
+} // namespace glyvarin

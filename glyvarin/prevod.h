@@ -1,0 +1,53 @@
+// glyvarin/prevod.h — the converter object: the table, its data file and the converter texts
+#pragma once
+#include <windows.h>
+
+#include "glyvarin/table.h"
+
+#include <string>
+#include <vector>
+
+namespace glyvarin {
+
+// Converter text indexes (see texty.h).
+enum Text {
+    kMissingFile, kMissingFileCaption, kHeaderSource, kHeaderReplacement, kAdd, kEdit, kDelete,
+    kAddButton, kInvalidEntry, kInvalidEntryCaption, kNoEntries, kNoEntriesCaption,
+    kStatusStart, kStatusEnd
+};
+
+class TPrevodZnaku {
+public:
+    ConversionTable table;
+    HWND owner = nullptr;            // the main window, owner of the converter window
+    std::string languageLibraryPath; // the path last handed over
+
+    // Library start-up: reads the table from the data file. A missing or unreadable file leaves
+    // the table empty and is reported at the first export call that can show it (reportPending).
+    void load();
+    // Writes the table to the data file safely. Throws ui::AppError with the system's message.
+    void save() const;
+    // "characters.dia" in the folder of the running program file, formed anew on each call.
+    static std::string dataFilePath();
+
+    // Replaces the converter texts by those of the language library `path`. A library that
+    // cannot be loaded, has no dejPrevodnik or gives fewer texts leaves the rest to the Czech ones.
+    void fetchTexts(const std::string& path);
+    std::string text(Text i) const;
+    bool textsKnown() const { return !texts_.empty(); }
+
+    // Shows the report of a data file that was missing or unreadable at start-up, once. For a
+    // missing file it then asks the application to end (WM_QUIT for the GUI thread). True when
+    // a report was shown.
+    bool reportPending();
+
+private:
+    std::vector<std::string> texts_;
+    enum class Pending { None, Missing, Unreadable } pending_ = Pending::None;
+    std::string readError_;
+};
+
+// The one converter object of the process.
+TPrevodZnaku& prevod();
+
+} // namespace glyvarin
