@@ -7,6 +7,7 @@
 #include <richedit.h>
 
 #include "app/hlavni.h"
+#include "bench/bench_util.h"
 #include "app/resource.h"
 #include "ui/files.h"
 #include "ui/prompts.h"
@@ -27,19 +28,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 double secondsSince(Clock::time_point t) { return std::chrono::duration<double>(Clock::now() - t).count(); }
 
-void pumpUntilIdle() {
-    for (int quiet = 0; quiet < 3;) {
-        MSG m;
-        if (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&m);
-            DispatchMessageA(&m);
-            quiet = 0;
-        } else {
-            ++quiet;
-            Sleep(0);
-        }
-    }
-}
 
 // --- the documents: Czech prose, as RTF with headings, bold, italic and colour, or as text
 
@@ -149,7 +137,7 @@ Times notavo(app::Thlavni1& frame, BenchPrompts& prompts, const std::string& pat
     prompts.filterIndex = plain ? 2 : 1;
     auto start = Clock::now();
     frame.runCommand(IDM_OTEVRIT);
-    pumpUntilIdle(); // shown, as the control alone is
+    bench::pumpUntilIdle(); // shown, as the control alone is
     t.open = secondsSince(start);
     document::Teditor1* doc = frame.activeDocument();
     doc->RichEdit1.setModified(true);
@@ -158,7 +146,7 @@ Times notavo(app::Thlavni1& frame, BenchPrompts& prompts, const std::string& pat
     t.save = secondsSince(start);
     doc->RichEdit1.setModified(false);
     frame.runCommand(IDM_ZAVRIT);
-    pumpUntilIdle();
+    bench::pumpUntilIdle();
     return t;
 }
 
@@ -195,7 +183,7 @@ Times bare(HWND parent, SIZE size, const std::string& path, bool plain) {
     cf.yHeight = 240;
     cf.bCharSet = EASTEUROPE_CHARSET;
     SendMessageA(re, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
-    pumpUntilIdle();
+    bench::pumpUntilIdle();
     const UINT format = plain ? SF_TEXT : SF_RTF;
     auto start = Clock::now();
     HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -210,10 +198,10 @@ Times bare(HWND parent, SIZE size, const std::string& path, bool plain) {
     SendMessageA(re, EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&es));
     CloseHandle(f);
     t.save = secondsSince(start);
-    pumpUntilIdle();
+    bench::pumpUntilIdle();
     DestroyWindow(re);
     DeleteFileA(out.c_str());
-    pumpUntilIdle();
+    bench::pumpUntilIdle();
     return t;
 }
 
@@ -243,7 +231,7 @@ int main() {
     frame.onTerminate = [] {};
     if (!frame.create()) return 1;
     frame.show(SW_SHOW, {});
-    pumpUntilIdle();
+    bench::pumpUntilIdle();
     // the control alone gets the size of a document's control, in a window of its own
     RECT rc{};
     GetClientRect(frame.activeDocument()->RichEdit1.hwnd(), &rc);

@@ -16,15 +16,15 @@ HWND makeChild(const char* cls, DWORD style, HWND parent, UINT id, int x, int y,
 
 } // namespace
 
-UniqueGdi createFont(const FontSpec& spec) {
+UniqueGdi createFont(const FontSpec& font) {
     LOGFONTA lf{};
-    lf.lfHeight = spec.height;
-    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = spec.italic;
-    lf.lfUnderline = spec.underline;
-    lf.lfCharSet = spec.charset;
+    lf.lfHeight = font.height;
+    lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = font.italic;
+    lf.lfUnderline = font.underline;
+    lf.lfCharSet = font.charset;
     lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(lf.lfFaceName, spec.face.c_str(), LF_FACESIZE);
+    lstrcpynA(lf.lfFaceName, font.face.c_str(), LF_FACESIZE);
     UniqueGdi f{CreateFontIndirectA(&lf)};
     if (!f) throwLastError();
     return f;

@@ -18,8 +18,8 @@ struct FontSpec {
     BYTE charset = DEFAULT_CHARSET;
 };
 
-// A font for `spec`; throws AppError when none can be made.
-UniqueGdi createFont(const FontSpec& spec);
+// A font for `font`; throws AppError when none can be made.
+UniqueGdi createFont(const FontSpec& font);
 // Pixels for a size in points at the screen's resolution, as a negative (character) height.
 int pointsToHeight(int points);
 // What a font really is (face, height, weight, underline) as the system reports it.

@@ -1,43 +1,11 @@
-# tests/e2e/crash_lib.sh — helpers for crash scenarios, sourced after lib.sh: the program's own
-# process by its id (other Notavo processes on the machine are never touched), hard kills,
-# backup settings and the texts of the open documents.
+# tests/e2e/crash_lib.sh — helpers for crash scenarios, sourced after lib.sh (which starts the
+# program and kills it by its process id): typing that loses no letter, backup settings, the
+# copies on disk and the texts of the open documents.
 
-# nv_start [ARGS...] : starts Notavo.exe in the background; NV_PID is its Wine process
-# (/usr/bin/wine execs the loader, which becomes the Windows process)
-nv_start() {
-  wine "$OUT/Notavo.exe" "$@" >>"$E2E_TMP/notavo.log" 2>&1 &
-  NV_PID=$!
-}
 # nv_is_notavo : 0 when NV_PID is the running Notavo.exe
 nv_is_notavo() {
   [ -n "${NV_PID:-}" ] && tr '\0' ' ' <"/proc/$NV_PID/cmdline" 2>/dev/null | grep -q 'Notavo\.exe'
 }
-# nv_crash : SIGKILL, no chance to clean up, as a crash or a power cut would end it. The
-# wineserver and Wine's own processes stay, as Windows stays after a program crashes.
-nv_crash() {
-  [ -n "${NV_PID:-}" ] || return 1
-  kill -9 "$NV_PID" 2>/dev/null
-  wait "$NV_PID" 2>/dev/null
-  NV_PID=
-  return 0
-}
-# nv_kill : ends the program hard if it still runs (by its id only)
-nv_kill() {
-  if [ -n "${NV_PID:-}" ] && kill -0 "$NV_PID" 2>/dev/null; then nv_crash; fi
-  NV_PID=
-}
-# nv_wait_exit [timeout] : 0 once the program has ended by itself
-nv_wait_exit() {
-  local end=$(($(date +%s) + ${1:-20}))
-  while [ -n "${NV_PID:-}" ] && kill -0 "$NV_PID" 2>/dev/null; do
-    [ "$(date +%s)" -ge "$end" ] && return 1
-    sleep 0.1
-  done
-  wait "$NV_PID" 2>/dev/null
-  NV_PID=
-  return 0
-}
-
 # xw_type_sure WID TEXT : types UTF-8 text like xw_type, but each letter outside ASCII on its
 # own and slowly. xdotool binds such a letter to a spare key, presses it and unbinds it again;
 # a Wine program that is busy for a moment (a copy being written, a first paint) reads the key
@@ -87,9 +55,8 @@ texts_are() { test "$(doc_texts)" = "$1"; }         # texts_are TEXTS (as doc_te
 copies_are() { test "$(copy_count)" = "$1"; }       # copies_are N
 # wait_docs N : waits until N documents are open
 wait_docs() { wait_for docs_are "$1"; }
-# frame_window : waits for the first document and prints the X id of the main window. The
-# splash window, shown before, carries the same title; keys sent to it after it is gone
-# leave xdotool's remapped keys behind and garble later typing.
+# frame_window : waits for the first document and prints the X id of the main window (the
+# splash window, shown before it, carries the same title)
 frame_window() { wait_for docs_are 1 && xw_wait '^Notavo$' 20; }
 # check_texts NAME TEXTS : a check that the documents come to hold TEXTS; shows both on failure
 check_texts() {

@@ -67,10 +67,10 @@ Příliš žluťoučký kůň úpěl ďábelské ódy.
 nv_start "$(winpath "$E2E_TMP/zprava.rtf")"
 W=$(xw_wait '^Notavo$' 40)
 check "main window appears" test -n "$W"
-out=$(probe windows)
-check "the document is captioned with the file's name" test "$(grep '^doc: ' <<<"$out")" = "doc: zprava.rtf"
+# the window shows before the files named on the command line are read: wait for the document
 text_of() { sed -n '/^text: /,$p' <<<"$1" | sed 's/^text: //' | tr -d '\r' | sed '/^$/d'; }
-check "the Czech text of the pandoc document" test "$(text_of "$out")" = "$original"
+document_is() { local out; out=$(probe windows); [ "$(grep '^doc: ' <<<"$out")" = "doc: $1" ] && [ "$(text_of "$out")" = "$2" ]; }
+check "the pandoc document, captioned with its file's name, with its Czech text" wait_for document_is zprava.rtf "$original"
 
 # change it: type at the start, then Ctrl+S writes the known file
 before=$(md5sum <"$E2E_TMP/zprava.rtf")
@@ -86,11 +86,11 @@ check "the saved document closes without a question" nv_wait_exit 20
 changed_text="Nový úvod: $original"
 nv_start "$(winpath "$E2E_TMP/zprava.rtf")"
 W=$(xw_wait '^Notavo$' 40)
-check "the saved document opens again with the change" test "$(text_of "$(probe windows)")" = "$changed_text"
+check "the saved document opens again with the change" wait_for document_is zprava.rtf "$changed_text"
 
 # --- print it through the print dialog to the PDF queue
 marker=$E2E_TMP/print.marker
-touch "$marker"
+touch "$marker" "$E2E_TMP/first.marker"
 sleep 1
 xw_key "$W" ctrl+p
 D=$(xw_wait '^(Tisk|Print)$' 20)
@@ -111,6 +111,9 @@ check "the print tool button prints without a dialog" pdf_wait zprava "$marker"
 check "no print dialog for the tool button" test -z "$(xdotool search --onlyvisible --name '^(Tisk|Print)$' 2>/dev/null)"
 probe close
 check "the program ends" nv_wait_exit 20
+# the PDFs of this run go again, once the queue is empty
+wait_for test -z "$(LC_ALL=C lpstat -o 2>/dev/null)"
+find /var/spool/cups-pdf "$HOME/PDF" -maxdepth 2 -name 'zprava*.pdf' -newer "$E2E_TMP/first.marker" -delete 2>/dev/null
 
 # --- a save to a read-only file: the error is shown, the old file stays as it was
 printf 'Původní obsah, jen ke čtení.\r\n' | iconv -f UTF-8 -t CP1250 >"$E2E_TMP/pevny.txt"
@@ -118,6 +121,7 @@ chmod 444 "$E2E_TMP/pevny.txt"
 old=$(md5sum <"$E2E_TMP/pevny.txt")
 nv_start "$(winpath "$E2E_TMP/pevny.txt")"
 W=$(xw_wait '^Notavo$' 40)
+check "the read-only file opens" wait_for document_is pevny.txt "Původní obsah, jen ke čtení."
 xw_type "$W" "změna "
 xw_key "$W" ctrl+s
 box=$(box_wait 'Notavo')

@@ -17,9 +17,9 @@ expected=$(printf '%s\n%s\n' "$first|$third" "$second" | LC_ALL=C sort)
 
 copies_on 1000
 nv_start
-check "the started process is Notavo.exe" nv_is_notavo
 W=$(frame_window)
 check "main window with a document appears" test -n "$W"
+check "the process to be killed is Notavo.exe" nv_is_notavo
 xw_type_sure "$W" "$first"
 xw_key "$W" Return
 xw_type_sure "$W" "$third"

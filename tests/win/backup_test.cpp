@@ -86,25 +86,6 @@ TEST_F(MainWindowTest, TicksWriteOneCopyPerChangeAndKeepOnlyTheNewest) {
     EXPECT_TRUE(prompts.boxes().empty());
 }
 
-TEST_F(MainWindowTest, TwoDocumentsEachKeepTheirOwnCopy) {
-    start();
-    frame->runCommand(IDM_NOVY);
-    auto* a = frame->DocumentSlots[0];
-    auto* b = frame->DocumentSlots[1];
-    typeInto(*a, "aaa");
-    typeInto(*b, "bbb");
-    for (int round = 0; round < 3; ++round) {
-        a->Timer1Timer();
-        b->Timer1Timer();
-        typeInto(*a, "x");
-    }
-    ASSERT_EQ(a->BackupFiles.size(), 1u);
-    ASSERT_EQ(b->BackupFiles.size(), 1u);
-    EXPECT_NE(a->BackupFiles[0], b->BackupFiles[0]);
-    EXPECT_EQ(copiesIn(data).size(), 2u);
-    EXPECT_TRUE(a->ChangedSinceBackup); // the last "x" came after the last tick
-}
-
 TEST_F(MainWindowTest, TakenNamesAreNeverOverwritten) {
     start();
     auto* doc = frame->DocumentSlots[0];
