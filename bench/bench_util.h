@@ -1,6 +1,8 @@
-// bench/bench_util.h — what the benchmarks share: waiting until the windows are idle
+// bench/bench_util.h — what the benchmarks share: waiting until the windows are idle, scratch folders
 #pragma once
 #include <windows.h>
+
+#include <string>
 
 namespace bench {
 
@@ -17,6 +19,15 @@ inline void pumpUntilIdle() {
             Sleep(0);
         }
     }
+}
+
+// A new folder under %TEMP% named `name` and the process id, with its trailing separator.
+inline std::string tempFolder(const char* name) {
+    char base[MAX_PATH + 1];
+    GetTempPathA(sizeof base, base);
+    std::string f = std::string(base) + name + std::to_string(GetCurrentProcessId()) + "\\";
+    CreateDirectoryA(f.c_str(), nullptr);
+    return f;
 }
 
 } // namespace bench

@@ -205,14 +205,6 @@ Times bare(HWND parent, SIZE size, const std::string& path, bool plain) {
     return t;
 }
 
-std::string tempFolder(const char* name) {
-    char base[MAX_PATH + 1];
-    GetTempPathA(sizeof base, base);
-    std::string f = std::string(base) + name + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryA(f.c_str(), nullptr);
-    return f;
-}
-
 double best(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
 
 } // namespace
@@ -221,8 +213,8 @@ int main() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_COOL_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     ui::RichEdit::loadLibrary();
-    const std::string data = tempFolder("nvbench-docdata");
-    const std::string docs = tempFolder("nvbench-documents");
+    const std::string data = bench::tempFolder("nvbench-docdata");
+    const std::string docs = bench::tempFolder("nvbench-documents");
 
     BenchPrompts prompts;
     ui::PromptsOverride use{prompts};

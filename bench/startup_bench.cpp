@@ -50,14 +50,6 @@ double minimalWindow() {
     return ms;
 }
 
-std::string tempFolder(const char* name) {
-    char base[MAX_PATH + 1];
-    GetTempPathA(sizeof base, base);
-    std::string f = std::string(base) + name + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryA(f.c_str(), nullptr);
-    return f;
-}
-
 struct NotavoRun {
     double startMs;
     double docsMs;
@@ -89,8 +81,8 @@ int main() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_COOL_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     ui::RichEdit::loadLibrary();
-    const std::string data = tempFolder("nvbench-data");
-    const std::string docs = tempFolder("nvbench-docs");
+    const std::string data = bench::tempFolder("nvbench-data");
+    const std::string docs = bench::tempFolder("nvbench-docs");
     std::vector<std::string> files;
     for (int i = 0; i < 200; ++i) {
         const std::string path = docs + "dokument" + std::to_string(i) + ".rtf";

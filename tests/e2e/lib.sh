@@ -18,6 +18,7 @@ e2e_init() {
 e2e_cleanup() {
   nv_kill
   rm -rf "$E2E_TMP"
+  rm -rf "$DATA" # what a test left in the program's data folder never reaches the next user of the prefix
 }
 
 # check NAME COMMAND... : one assertion
@@ -99,7 +100,8 @@ xw_type() {
 }
 xw_key() { local w=$1; shift; xw_focus "$w"; xdotool key --delay 40 "$@" 2>/dev/null; }
 
-# wait_for COMMAND... : retries a command for up to 20 s
+# wait_for COMMAND... : retries a command for up to 20 s. A condition that reads something
+# (a $(...) argument) must be a function: arguments are evaluated once, before the first try
 wait_for() {
   local end=$(($(date +%s) + 20))
   until "$@"; do [ "$(date +%s)" -ge "$end" ] && return 1; sleep 0.2; done
