@@ -198,7 +198,7 @@ void TPrevodnik::layout() {
 void TPrevodnik::showPopup(LPARAM where) {
     POINT p{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
     if (where == -1) { // from the keyboard: at the current row, else at the grid's corner
-        RECT rc{LVIR_BOUNDS};
+        RECT rc{LVIR_BOUNDS, 0, 0, 0}; // LVM_GETITEMRECT reads the portion from left
         const int row = currentRow();
         if (row < 0 || !SendMessageA(grid_, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rc)))
             rc = RECT{0, 0, 0, 0};

@@ -243,7 +243,7 @@ TEST_F(Conversion, CloseRequestedDuringTheConversionWaitsForItsEnd) {
         bool ran = false, frameAlive = false, frameEnabled = true;
         std::u16string textMidway;
     } during;
-    during = {doc.frame(), doc.edit(), &lib, &doc};
+    during = {doc.frame(), doc.edit(), &lib, &doc, false, false, true, {}};
     const UINT_PTR timer = SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id);
         during.ran = true;
