@@ -8,6 +8,7 @@
 #include <richedit.h>
 
 #include "glyvarin/glyvarin.h"
+#include "ui/richedit.h"
 
 #include <chrono>
 #include <cstdio>
@@ -96,20 +97,6 @@ Document makeDocument(std::size_t characters) {
 
 // --- a document window as the program has it: a frame, a status bar and a rich-edit control
 
-struct Reader {
-    const std::string* bytes;
-    std::size_t pos;
-};
-
-DWORD CALLBACK readString(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* got) {
-    auto* r = reinterpret_cast<Reader*>(cookie);
-    const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(cb), r->bytes->size() - r->pos);
-    std::memcpy(buf, r->bytes->data() + r->pos, n);
-    r->pos += n;
-    *got = static_cast<LONG>(n);
-    return 0;
-}
-
 struct Window {
     HWND frame, status, edit;
     Window() {
@@ -127,10 +114,8 @@ struct Window {
     ~Window() { DestroyWindow(frame); }
     // Seconds the control takes to read the RTF.
     double load(const std::string& rtf) {
-        Reader r{&rtf, 0};
-        EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&r), 0, readString};
         const auto t = Clock::now();
-        SendMessageA(edit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&es));
+        ui::RichEdit::streamIn(edit, rtf, SF_RTF);
         return secondsSince(t);
     }
     std::u16string text() const {

@@ -5,6 +5,7 @@
 #include "ui/files.h"
 #include "ui/unique.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace ui {
@@ -45,7 +46,28 @@ DWORD CALLBACK writeToString(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* put) {
     }
 }
 
+struct MemoryCookie {
+    std::string_view bytes;
+    std::size_t pos;
+};
+
+DWORD CALLBACK readFromMemory(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* got) {
+    auto* c = reinterpret_cast<MemoryCookie*>(cookie);
+    const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(cb), c->bytes.size() - c->pos);
+    std::memcpy(buf, c->bytes.data() + c->pos, n);
+    c->pos += n;
+    *got = static_cast<LONG>(n);
+    return 0;
+}
+
 } // namespace
+
+bool RichEdit::streamIn(HWND control, std::string_view bytes, UINT format) {
+    MemoryCookie cookie{bytes, 0};
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&cookie), 0, readFromMemory};
+    SendMessageA(control, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&es));
+    return es.dwError == 0;
+}
 
 void RichEdit::loadLibrary() {
     static HMODULE lib = LoadLibraryA("riched20.dll");

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace ui {
 
@@ -21,6 +22,9 @@ class RichEdit {
 public:
     // Loads the rich-edit library once for the process (riched20.dll).
     static void loadLibrary();
+    // Streams `bytes` (RTF or plain text, by `format`) into any rich-edit control, replacing its
+    // content; false when the control reports an error.
+    static bool streamIn(HWND control, std::string_view bytes, UINT format);
 
     void create(HWND parent, UINT id, DWORD extraStyle = 0);
     HWND hwnd() const { return hwnd_; }

@@ -1,5 +1,6 @@
 // tests/win/glyvarin_support.cpp — what the converter library's tests share
 #include "tests/win/glyvarin_support.h"
+#include "ui/richedit.h"
 
 #include <commctrl.h>
 
@@ -96,20 +97,6 @@ const char kFrameClass[] = "ConvTestFrame";
 
 LRESULT CALLBACK frameProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(h, msg, wp, lp); }
 
-struct Reader {
-    const std::string* bytes;
-    std::size_t pos;
-};
-
-DWORD CALLBACK readString(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* got) {
-    auto* r = reinterpret_cast<Reader*>(cookie);
-    const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(cb), r->bytes->size() - r->pos);
-    std::memcpy(buf, r->bytes->data() + r->pos, n);
-    r->pos += n;
-    *got = static_cast<LONG>(n);
-    return 0;
-}
-
 } // namespace
 
 Document::Document() {
@@ -154,10 +141,7 @@ Document::~Document() {
 }
 
 void Document::loadRtf(const std::string& rtf) {
-    Reader r{&rtf, 0};
-    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&r), 0, readString};
-    SendMessageA(edit_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&es));
-    ASSERT_EQ(es.dwError, 0u);
+    ASSERT_TRUE(ui::RichEdit::streamIn(edit_, rtf, SF_RTF));
 }
 
 void Document::setText(const std::string& ansi) { SetWindowTextA(edit_, ansi.c_str()); }
