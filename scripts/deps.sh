@@ -3,7 +3,7 @@
 set -eu
 pkgs=(locales cmake ninja-build g++ clang googletest g++-mingw-w64-x86-64-posix mingw-w64-tools
       wine wine64 xvfb xauth x11-utils xdotool imagemagick nasm dpkg-dev
-      fonts-liberation fonts-dejavu-core poppler-utils python3-xlib
+      fonts-liberation fonts-dejavu-core fonts-wine poppler-utils python3-xlib
       cups printer-driver-cups-pdf pandoc fp-utils nsis)
 missing=()
 for p in "${pkgs[@]}"; do

@@ -25,7 +25,7 @@ if [ "${1:-}" = --locked-init ]; then
       sleep 0.05
     done
   fi
-  if [ ! -f "$state/ready-2" ]; then
+  if [ ! -f "$state/ready-3" ]; then
     wineboot -i </dev/null >"$state/wineboot.log" 2>&1
     # No crash dialog (it would wait for a click), and unmanaged windows: without a window
     # manager every destroyed managed top-level window waits 2 s for an answer.
@@ -38,8 +38,20 @@ if [ "${1:-}" = --locked-init ]; then
       wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${pair%%=*}" /t REG_SZ /d "${pair#*=}" /f \
         </dev/null >/dev/null 2>&1
     done
+    # Wine's own fonts (Debian's fonts-wine) in the prefix's Fonts folder: Marlett draws the
+    # caption buttons and the scroll arrows (without it they show as the letters "0 1 r"),
+    # Tahoma and MS Sans Serif are the dialog fonts, Wingdings the symbol font.
+    fonts=/usr/share/wine/fonts
+    if [ -f "$fonts/marlett.ttf" ]; then
+      mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+      for f in marlett.ttf tahoma.ttf tahomabd.ttf wingding.ttf ms_sans_serif.ttf; do
+        [ ! -f "$fonts/$f" ] || cp "$fonts/$f" "$WINEPREFIX/drive_c/windows/Fonts/"
+      done
+    else
+      echo "wine-run: $fonts/marlett.ttf is missing (scripts/deps.sh installs fonts-wine)" >&2
+    fi
     timeout 60 wineserver -w
-    touch "$state/ready-2"
+    touch "$state/ready-3"
   fi
   # One warm wineserver across tests. When this call starts it, Wine's system processes start
   # here on /dev/null, not on a test's stderr (ctest would wait for that pipe to close).
