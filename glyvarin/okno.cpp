@@ -234,7 +234,7 @@ std::optional<TPrevodnik::Row> TPrevodnik::askEntry(const std::string& buttonCap
 }
 
 void TPrevodnik::addEntry() {
-    const auto row = askEntry(prevod_.text(kAddButton), prevod_.text(kHeaderReplacement), prevod_.text(kAdd));
+    const auto row = askEntry(prevod_.text(kAddButton), prevod_.text(kHeaderSource), prevod_.text(kHeaderReplacement));
     if (!row) return;
     rows_.push_back(*row);
     showRow(static_cast<int>(rows_.size()) - 1, true);

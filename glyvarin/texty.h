@@ -8,9 +8,9 @@ namespace glyvarin {
 
 constexpr std::size_t kTextCount = 14;
 
-// By index: 0/1 missing data file (message, caption), 2/3 grid headers, 3/4 entry field
-// prompts, 4/5/6 popup items, 5/7 entry dialog buttons, 8/9 invalid entry, 10/11 OK without
-// entries, 12/13 status texts at the start and the end of a conversion.
+// By index: 0/1 missing data file (message, caption), 2/3 grid headers (also the prompts of
+// the entry fields), 4/5/6 popup items, 5/7 entry dialog buttons, 8/9 invalid entry, 10/11 OK
+// without entries, 12/13 status texts at the start and the end of a conversion.
 inline constexpr std::array<std::string_view, kTextCount> kCeskeTexty = {
     "Nebyl nalezen soubor characters.dia s tabulkou převodu znaků. Program se ukončí; "
     "problém vyřešíte opětovnou instalací",

@@ -153,8 +153,9 @@ TEST_F(Window, AddAppendsTheEntryAndOkSavesIt) {
         }))
         .then(command(kIdOk));
     show(s);
-    EXPECT_EQ(prompt1, czech(3)); // the fields start with their prompts
-    EXPECT_EQ(prompt2, czech(4));
+    // the fields start with the column headers as prompts, not with the popup's "Přidat"
+    EXPECT_EQ(prompt1, czech(2));
+    EXPECT_EQ(prompt2, czech(3));
     EXPECT_EQ(afterClick, "");    // a click into a field empties it
     EXPECT_EQ(readDataFile(), tableFile({{'a', 'b'}, {'x', 'y'}}));
     EXPECT_EQ(convert("xa"), "yb"); // the table in memory took the rows too
@@ -292,7 +293,7 @@ TEST_F(Window, ShortLanguageListFallsBackOnCzechInTheWindow) {
         .then(entry("x", std::nullopt, [&](HWND d) { add = fieldText(d, kIdReplacement); }))
         .then(whenConverter([] { PostMessageA(converter(), WM_CLOSE, 0, 0); }));
     show(again);
-    EXPECT_EQ(add, "K4");
-    ASSERT_EQ(lib->boxes().size(), 1u); // "K4" in the replacement field is too long
+    EXPECT_EQ(add, "K3"); // the replacement field's prompt is the library's column header
+    ASSERT_EQ(lib->boxes().size(), 1u); // "K3" in the replacement field is too long
     EXPECT_EQ(lib->boxes()[0].text, czech(8)); // text 8 is beyond the library's five
 }
