@@ -1,13 +1,14 @@
 # make run   : install what is missing, build, start the editor (no display: Xvfb + screenshot)
 # make test  : install what is missing, build both trees, run every test (native, Wine, end-to-end)
 # make bench : build and run the benchmarks (tables side by side with their references)
+# make dist  : build the Windows installer and the portable zip into build/dist/
 # Works with LC_ALL=C and no DISPLAY: the Wine wrapper sets its own locale and display.
 SHELL := /bin/bash
 NATIVE := build/native
 WIN := build/win
 JOBS ?= 2
 
-.PHONY: deps build test run bench clean screenshot
+.PHONY: deps build test run bench dist clean screenshot
 deps:
 	@scripts/deps.sh
 
@@ -36,6 +37,9 @@ run: build
 
 bench: build
 	@scripts/bench.sh $(WIN)
+
+dist: deps $(WIN)/build.ninja
+	cmake --build $(WIN) -j$(JOBS) --target dist
 
 clean:
 	-[ ! -x $(WIN)/wine-run.sh ] || $(WIN)/wine-run.sh --down
