@@ -28,7 +28,10 @@ template <class F> void exportWall(F&& f) noexcept {
 
 // The report of a data file missing at start-up waits for the first call that can show it; the
 // Czech texts stand in while no language library has given its own.
-bool reportedFileProblem() { return prevod().reportPending(); }
+bool reportedFileProblem() {
+    prevod().adoptUserTable();
+    return prevod().reportPending();
+}
 
 } // namespace
 
@@ -66,6 +69,10 @@ void predejKomponentu(HWND mainWindow) {
 }
 
 void nastavDotazy(GlyvarinMessageBox fn, void* context) { glyvarin::setMessageBoxHook(fn, context); }
+
+void nastavSlozkuDat(const char* folder) {
+    exportWall([&] { prevod().userFolder = folder ? folder : ""; });
+}
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
     if (reason == DLL_PROCESS_ATTACH) {

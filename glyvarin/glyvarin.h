@@ -32,6 +32,11 @@ typedef int (*GlyvarinMessageBox)(void* context, HWND owner, const char* text, c
                                   unsigned int flags);
 void nastavDotazy(GlyvarinMessageBox fn, void* context);
 
+/* Tests only, before any other call: the folder (with its trailing backslash) for the user's own
+   copy of the table, which is written when the program's folder cannot take the table and read
+   from then on. NULL or "" restores the folder "Prevodnik" of the data folder. */
+void nastavSlozkuDat(const char* folder);
+
 #ifdef __cplusplus
 }
 #endif

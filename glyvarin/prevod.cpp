@@ -4,9 +4,12 @@
 #include "glyvarin/dotazy.h"
 #include "glyvarin/texty.h"
 #include "lang/library.h"
+#include "settings/datafolder.h"
 #include "ui/errors.h"
 #include "ui/files.h"
 #include "ui/text.h"
+
+#include <exception>
 
 namespace glyvarin {
 
@@ -27,7 +30,50 @@ void TPrevodZnaku::load() {
     }
 }
 
-void TPrevodZnaku::save() const { ui::writeFileReplacing(dataFilePath(), serializeTable(table)); }
+// A folder of its own inside the data folder: the program's normal end clears the data
+// folder's files, not its folders.
+std::string TPrevodZnaku::userTableFolder() const {
+    return userFolder.empty() ? settings::dataFolder(false) + "Prevodnik\\" : userFolder;
+}
+
+std::string TPrevodZnaku::userDataFilePath() const { return userTableFolder() + "characters.dia"; }
+
+void TPrevodZnaku::adoptUserTable() {
+    if (userTableLooked_) return;
+    userTableLooked_ = true;
+    try {
+        const std::string path = userDataFilePath();
+        if (!ui::fileExists(path)) return;
+        table = parseTable(ui::readFile(path));
+        fromUserCopy_ = true;
+        pending_ = Pending::None; // the program's own copy is not needed any more
+    } catch (const std::exception& e) {
+        pending_ = Pending::Unreadable; // the table beside the program stays in use
+        readError_ = e.what();
+    }
+}
+
+void TPrevodZnaku::save() {
+    const std::string bytes = serializeTable(table);
+    std::exception_ptr refused;
+    if (!fromUserCopy_) {
+        try {
+            ui::writeFileReplacing(dataFilePath(), bytes);
+            return;
+        } catch (const std::exception&) {
+            refused = std::current_exception();
+        }
+    }
+    try {
+        if (userFolder.empty()) settings::dataFolder(true);
+        ui::createFolder(userTableFolder());
+        ui::writeFileReplacing(userDataFilePath(), bytes);
+    } catch (const std::exception&) {
+        if (refused) std::rethrow_exception(refused); // the program folder's refusal says more
+        throw;
+    }
+    fromUserCopy_ = true;
+}
 
 void TPrevodZnaku::fetchTexts(const std::string& path) {
     languageLibraryPath = path;

@@ -28,6 +28,8 @@ gone() { [ ! -e "$1" ]; }
 install_and_use() {
   local root=$1 dir=$2 menu=$3; shift 3
   rm -rf "$DATA"
+  # the user's own conversion table, as the converter writes it when the program folder refuses
+  mkdir -p "$DATA/Prevodnik" && printf 'xy' >"$DATA/Prevodnik/characters.dia"
   wine "$installer" /S "$@" >>"$E2E_TMP/install.log" 2>&1
   check "$root: every program file installed" has_all_files "$dir"
   check "$root: Start-menu shortcut" test -f "$menu"
@@ -50,6 +52,7 @@ install_and_use() {
   check "$root: it ends when its window closes" nv_wait_exit 20
   check "$root: settings written in the user's data folder" test -f "$DATA/Notavo.ini"
   check "$root: nothing written into the program folder" test "$(ls "$dir")" = "$before"
+  check "$root: the user's own conversion table outlives the normal end" test "$(cat "$DATA/Prevodnik/characters.dia")" = xy
   cd "$E2E_TMP"
 }
 
@@ -60,7 +63,8 @@ uninstall() {
   check "$root: no program file left" wait_for gone "$dir"
   for s in "$@"; do check "$root: shortcut removed: ${s#"$c"/}" wait_for gone "$s"; done
   check "$root: no longer registered" test -z "$(reg_value "$root" DisplayVersion)"
-  check "$root: the data folder and its settings stay" test -f "$DATA/Notavo.ini"
+  check "$root: the data folder, its settings and the user's table stay" \
+    test -f "$DATA/Notavo.ini" -a -f "$DATA/Prevodnik/characters.dia"
 }
 # winpath_c /prefix/drive_c/x/y -> C:\x\y
 winpath_c() { printf 'C:%s' "$(printf '%s' "${1#"$c"}" | tr / '\\')"; }

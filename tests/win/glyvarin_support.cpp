@@ -16,9 +16,11 @@ std::string testFolder() {
 }
 
 std::string dataFilePath() { return testFolder() + "characters.dia"; }
+std::string userFolder() { return testFolder() + "user\\"; }
+std::string userFilePath() { return userFolder() + "characters.dia"; }
 
-std::optional<std::string> readDataFile() {
-    HANDLE f = CreateFileA(dataFilePath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+static std::optional<std::string> readWholeFile(const std::string& path) {
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return std::nullopt;
     std::string bytes(GetFileSize(f, nullptr), '\0');
     DWORD got = 0;
@@ -28,8 +30,11 @@ std::optional<std::string> readDataFile() {
     return bytes;
 }
 
-static void writeDataFile(const std::optional<std::string>& bytes) {
-    const std::string path = dataFilePath();
+std::optional<std::string> readDataFile() { return readWholeFile(dataFilePath()); }
+std::optional<std::string> readUserFile() { return readWholeFile(userFilePath()); }
+
+// Puts `bytes` at `path` (nullopt: nothing there, not even a folder of that name).
+static void writeFile(const std::string& path, const std::optional<std::string>& bytes) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     RemoveDirectoryA(path.c_str());
     DeleteFileA(path.c_str());
@@ -52,9 +57,13 @@ std::string tableFile(std::initializer_list<std::pair<unsigned char, unsigned ch
 
 // --- the library
 
-Glyvarin::Glyvarin(std::optional<std::string> dataFile) {
+static void writeDataFile(const std::optional<std::string>& bytes) { writeFile(dataFilePath(), bytes); }
+
+Glyvarin::Glyvarin(std::optional<std::string> dataFile, std::optional<std::string> userCopy) {
     shipped_ = readDataFile();
     writeDataFile(dataFile);
+    CreateDirectoryA(userFolder().c_str(), nullptr);
+    writeFile(userFilePath(), userCopy);
     module_ = LoadLibraryA("glyvarin.dll");
     if (!module_) {
         ADD_FAILURE() << "glyvarin.dll was not loaded: " << GetLastError();
@@ -70,6 +79,8 @@ Glyvarin::Glyvarin(std::optional<std::string> dataFile) {
     get(predejKnihovnu, "predejKnihovnu");
     get(predejKomponentu, "predejKomponentu");
     get(nastavDotazy, "nastavDotazy");
+    get(nastavSlozkuDat, "nastavSlozkuDat");
+    if (nastavSlozkuDat) nastavSlozkuDat(userFolder().c_str()); // never the real data folder
     if (nastavDotazy) nastavDotazy(&Glyvarin::onBox, this);
 }
 
@@ -79,6 +90,7 @@ Glyvarin::~Glyvarin() {
         FreeLibrary(module_);
     }
     writeDataFile(shipped_);
+    writeFile(userFilePath(), std::nullopt);
     MSG m; // a quit request the library made is this test's, not the next one's
     while (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }

@@ -29,12 +29,19 @@ struct Box {
     HWND owner;
 };
 
+// The folder that stands for the user's data folder in these tests, and the user's own copy of
+// the table in it (nullopt: there is none).
+std::string userFolder();
+std::string userFilePath();
+std::optional<std::string> readUserFile();
+
 // glyvarin.dll loaded by its name for one test, after characters.dia was written with
-// `dataFile` (nullopt: removed), so that its start-up reads exactly that. Its message boxes are
-// recorded and answered with IDOK. The shipped table is put back at the end.
+// `dataFile` (nullopt: removed), so that its start-up reads exactly that, and the user's own
+// copy with `userCopy` (nullopt: none). Its message boxes are recorded and answered with IDOK.
+// The shipped table is put back at the end, and the user's copy removed.
 class Glyvarin {
 public:
-    explicit Glyvarin(std::optional<std::string> dataFile);
+    explicit Glyvarin(std::optional<std::string> dataFile, std::optional<std::string> userCopy = std::nullopt);
     ~Glyvarin();
     Glyvarin(const Glyvarin&) = delete;
     Glyvarin& operator=(const Glyvarin&) = delete;
@@ -44,6 +51,7 @@ public:
     void (*predejKnihovnu)(const char*) = nullptr;
     void (*predejKomponentu)(HWND) = nullptr;
     void (*nastavDotazy)(GlyvarinMessageBox, void*) = nullptr;
+    void (*nastavSlozkuDat)(const char*) = nullptr;
 
     const std::vector<Box>& boxes() const { return boxes_; }
     void clearBoxes() { boxes_.clear(); }

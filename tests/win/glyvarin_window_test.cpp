@@ -99,8 +99,8 @@ Script::Step look(std::function<void()> f) {
 struct Window : ::testing::Test {
     std::optional<Glyvarin> lib;
     Document owner;
-    void open(const std::string& table) {
-        lib.emplace(table);
+    void open(const std::string& table, std::optional<std::string> userCopy = std::nullopt) {
+        lib.emplace(table, userCopy);
         lib->predejKomponentu(owner.frame());
         lib->predejKnihovnu((testFolder() + "lang.cs.dll").c_str());
     }
@@ -255,9 +255,11 @@ TEST_F(Window, DuplicateSourceIsKeptButTheUpperRowWins) {
 
 TEST_F(Window, FailedSaveIsReportedAndTheWindowStaysOpen) {
     open(tableFile({{'a', 'b'}}));
-    // a folder where the file should be: the table cannot be written
+    // a folder where the file should be, beside the program and in the data folder: the table
+    // cannot be written anywhere
     DeleteFileA(dataFilePath().c_str());
     ASSERT_TRUE(CreateDirectoryA(dataFilePath().c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(userFilePath().c_str(), nullptr));
     bool stillOpen = false;
     Script s;
     s.then(command(kCmdAdd)).then(entry("x", "y")).then(command(kIdOk))
@@ -271,6 +273,37 @@ TEST_F(Window, FailedSaveIsReportedAndTheWindowStaysOpen) {
     EXPECT_EQ(lib->boxes()[0].owner, owner.frame());
     EXPECT_EQ(convert("x"), "y"); // the table in memory already holds the grid's rows
     RemoveDirectoryA(dataFilePath().c_str());
+    RemoveDirectoryA(userFilePath().c_str());
+}
+
+TEST_F(Window, ProgramFolderThatRefusesTheTableMakesItTheUsersOwn) {
+    const std::string shipped = tableFile({{'a', 'b'}});
+    open(shipped);
+    // a read-only table beside the program stands for a folder the user may not write to
+    ASSERT_TRUE(SetFileAttributesA(dataFilePath().c_str(), FILE_ATTRIBUTE_READONLY));
+    Script s;
+    s.then(command(kCmdAdd)).then(entry("x", "y")).then(command(kIdOk));
+    show(s);
+    SetFileAttributesA(dataFilePath().c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(lib->boxes().empty()) << lib->boxes()[0].text;
+    EXPECT_EQ(readDataFile(), shipped); // the program's own table is as it was installed
+    EXPECT_EQ(readUserFile(), tableFile({{'a', 'b'}, {'x', 'y'}}));
+    EXPECT_EQ(convert("xa"), "yb");
+}
+
+TEST_F(Window, UsersOwnCopyIsReadAtStartAndWrittenFromThenOn) {
+    const std::string shipped = tableFile({{'a', 'b'}});
+    open(shipped, tableFile({{'c', 'd'}}));
+    std::vector<std::pair<std::string, std::string>> rows;
+    Script s;
+    s.then(look([&] { rows = gridRows(); })).then(command(kCmdAdd)).then(entry("e", "f")).then(command(kIdOk));
+    show(s);
+    EXPECT_EQ(rows, (std::vector<std::pair<std::string, std::string>>{{"c", "d"}}));
+    EXPECT_TRUE(lib->boxes().empty());
+    // the program's folder could take it now, but the user's table stays the user's
+    EXPECT_EQ(readDataFile(), shipped);
+    EXPECT_EQ(readUserFile(), tableFile({{'c', 'd'}, {'e', 'f'}}));
+    EXPECT_EQ(convert("cea"), "dfa");
 }
 
 TEST_F(Window, ShortLanguageListFallsBackOnCzechInTheWindow) {
