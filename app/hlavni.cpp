@@ -349,7 +349,6 @@ document::Teditor1& Thlavni1::CreateDocumentWindow(int slot, bool fromFile, cons
     try {
         if (fromFile && !backupCopy) {
             doc.FileName = name;
-            doc.RichEdit1.setPlainText(OpenDialog1.filterIndex == 2);
             doc.setCaption(ui::baseName(name));
             doc.loadFile(name);
             doc.RichEdit1.setModified(false);
@@ -393,6 +392,7 @@ void Thlavni1::setDocumentCommands(bool on) {
     for (UINT id : {IDT_VPRAVO, IDT_STRED, IDT_VLEVO}) ToolBar2.setEnabled(id, on);
     cbPismo.setEnabled(on);
     cbVelikostPisma.setEnabled(on);
+    if (!on) StatusBar1.setText(2, ""), StatusBar1.setText(3, ""); // no caret, no format
     DrawMenuBar(hwnd());
 }
 
@@ -446,7 +446,9 @@ void Thlavni1::ApplyLanguage(const std::string& path) {
         bar.setHint(hintTargets[k], LanguageHints[k]);
     }
     SaveDialog1.filter = texts->filter;
-    OpenDialog1.filter = texts->filter;
+    ExtraTexts = std::move(texts->extra);
+    // the type only chooses which files the dialog lists: the content decides how one is read
+    OpenDialog1.filter = texts->filter + "|" + ExtraTexts[language::xAllFilesFilter];
 }
 
 // --- formatting toolbar

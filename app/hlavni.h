@@ -7,6 +7,7 @@
 
 #include "document/editor.h"
 #include "document/host.h"
+#include "lang/extra.h"
 #include "settings/nastaveni_u.h"
 #include "ui/actions.h"
 #include "ui/controls.h"
@@ -73,6 +74,7 @@ public:
     std::string LanguageLibraryFile;
     std::vector<std::string> LanguageStrings;
     std::vector<std::string> LanguageHints;
+    std::vector<std::string> ExtraTexts = language::czechExtraTexts();
     FileDialogState OpenDialog1{"", 1, ""};
     FileDialogState SaveDialog1{"", 1, ""};
     ui::FontChoice FontDialog1;        // the font last chosen in the font dialog
@@ -121,6 +123,7 @@ public:
     settings::TNastaveni& settings() override { return *settings_; }
     const std::vector<std::string>& languageStrings() const override { return LanguageStrings; }
     const std::vector<std::string>& languageHints() const override { return LanguageHints; }
+    const std::vector<std::string>& extraTexts() const override { return ExtraTexts; }
     std::string dataFolder() const override { return paths_.dataFolder; }
     void setActiveSlot(int slot) override { ActiveSlot = static_cast<std::uint8_t>(slot); }
     void storeInSlot(int slot, document::Teditor1* w) override { DocumentSlots.at(static_cast<size_t>(slot)) = w; }

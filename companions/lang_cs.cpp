@@ -1,5 +1,6 @@
 // companions/lang_cs.cpp — Czech texts (lang.cs.dll)
 #include "companions/langdll.h"
+#include "lang/extra.h"
 
 const companion::LanguageTexts& companion::texts() {
     static const LanguageTexts t{
@@ -30,7 +31,7 @@ const companion::LanguageTexts& companion::texts() {
             "&Konec", "Úp&ravy", "&Písmo...", "&Vyjmout", "&Kopírovat", "V&ložit", "&Zalamování řádků",
             "&Zobrazit", "&Panely nástrojů", "&Standardní", "&Formát", "Stavový řá&dek", "F&unkce",
             "Spočítat &slova", "Spočítat &znaky", "Spočítat znaky &bez mezer", "Počet řá&dků",
-            "&Možnosti", "&Nastavení...", "Zobrazit/Upravit &převodník znaků...", "P&řevést znaky",
+            "&Možnosti", "&Nastavení...", "Zobrazit/Upravit &převodník znaků...", "Př&evést znaky",
             "&Nápověda", "&Témata nápovědy", "&O programu", "&Okno", "Na &sebe", "&Vedle sebe",
             "&Uspořádat ikony",
         },
@@ -58,6 +59,7 @@ const companion::LanguageTexts& companion::texts() {
             "Tabulka převodu neobsahuje žádnou položku.", "Prázdná tabulka", "Převádím znaky...",
             "Znaky převedeny",
         },
+        language::czechExtraTexts(),
     };
     return t;
 }

@@ -58,6 +58,18 @@ const companion::LanguageTexts& companion::texts() {
             "The conversion table has no entries.", "Empty table", "Converting characters...",
             "Characters converted",
         },
+        {
+            "&Undo", "&Redo", "Select &All", "F&ind...", "Find &Next", "R&eplace...",
+            "Cannot find the text: ", "Find",
+            "The search went on from the start of the document", "The search went on from the end of the document",
+            "Replacements: ", "Line ", ", column ",
+            "The file no longer exists and was removed from the list of recent files:\n\n", "Recent files",
+            "All files (*.*)|*.*", "&Encoding:",
+            "Windows-1250 (Central European)", "UTF-8", "UTF-8 with BOM", "UTF-16 LE",
+            "The document holds characters that Windows-1250 cannot write (they would be saved as \"?\"). "
+            "Do you want to save it in UTF-8?",
+            "Encoding", "Formatted text",
+        },
     };
     return t;
 }

@@ -30,4 +30,5 @@ void dejNastaveni(lang* s) { give(s, companion::texts().settings); }
 void dejOProgramu(lang* s) { give(s, companion::texts().about); }
 void dejSplash(lang* s) { give(s, companion::texts().splash); }
 void dejPrevodnik(lang* s) { give(s, companion::texts().converter); }
+void dejMenuDalsi(lang* s) { give(s, companion::texts().extra); }
 }

@@ -15,6 +15,7 @@ struct LanguageTexts {
     std::vector<std::string> about;      // dejOProgramu
     std::vector<std::string> splash;     // dejSplash
     std::vector<std::string> converter;  // dejPrevodnik
+    std::vector<std::string> extra;      // dejMenuDalsi
 };
 
 const LanguageTexts& texts();

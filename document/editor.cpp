@@ -3,6 +3,7 @@
 
 #include "document/backup.h"
 #include "document/backup_name.h"
+#include "document/encoding.h"
 #include "document/print.h"
 #include "companions/funkce.h"
 #include "files/files.h"
@@ -10,6 +11,8 @@
 #include "ui/files.h"
 #include "ui/prompts.h"
 #include "ui/text.h"
+
+#include "lang/extra.h"
 
 namespace document {
 namespace {
@@ -85,6 +88,9 @@ LRESULT Teditor1::handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         break;
+    case WM_NOTIFY:
+        if (reinterpret_cast<NMHDR*>(lp)->code == EN_SELCHANGE) showPosition();
+        break;
     case WM_CONTEXTMENU: showContextMenu(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))); return 0;
     case WM_CLOSE: requestClose(); return 0;
     }
@@ -154,6 +160,36 @@ void Teditor1::FormActivate() {
                                   std::to_string(format.fontSize));
     if (!FileName.empty()) host_.setStatusText(1, ui::baseName(FileName));
     host_.saveAction().setEnabled(RichEdit1.modified());
+    showPosition();
+}
+
+void Teditor1::showPosition() {
+    if (reinterpret_cast<HWND>(SendMessageA(client_, WM_MDIGETACTIVE, 0, 0)) != hwnd()) return;
+    const auto& x = host_.extraTexts();
+    long row = 0, column = 0;
+    RichEdit1.caretPosition(row, column);
+    host_.setStatusText(2, x[language::xLine] + std::to_string(row) + x[language::xColumn] + std::to_string(column));
+    std::size_t name = language::xRichText;
+    if (RichEdit1.plainText()) {
+        switch (textFormat.encoding) {
+        case Encoding::Cp1250: name = language::xEncCp1250; break;
+        case Encoding::Utf8: name = textFormat.bom ? language::xEncUtf8Bom : language::xEncUtf8; break;
+        case Encoding::Utf16Le: name = language::xEncUtf16; break;
+        }
+    }
+    host_.setStatusText(3, x[name]);
+}
+
+void Teditor1::loadFile(const std::string& path) {
+    const std::string bytes = ui::readFile(path);
+    // RTF the control rejects is shown as the text it is, and written back as that text
+    const bool rtf = isRtf(bytes) && RichEdit1.loadRtf(bytes);
+    if (!rtf) {
+        textFormat = detectTextFormat(bytes);
+        RichEdit1.loadText(decodeText(bytes, textFormat));
+    }
+    RichEdit1.setPlainText(!rtf);
+    showPosition();
 }
 
 void Teditor1::RichEdit1Change() {
@@ -161,7 +197,25 @@ void Teditor1::RichEdit1Change() {
     if (!host_.saveAction().enabled()) host_.saveAction().setEnabled(true);
 }
 
-void Teditor1::writeTo(const std::string& path) { RichEdit1.saveFile(path); }
+void Teditor1::writeTo(const std::string& path) {
+    if (RichEdit1.plainText()) {
+        ui::writeFileReplacing(path, plainBytes(true));
+        showPosition();
+    } else {
+        RichEdit1.saveFile(path);
+    }
+}
+
+std::string Teditor1::plainBytes(bool ask) {
+    const std::u16string text = RichEdit1.unicodeText();
+    if (ask && !canEncode(text, textFormat.encoding)) {
+        const auto& x = host_.extraTexts();
+        if (ui::prompts().messageBox(ui::appWindow(), x[language::xLossyQuestion], x[language::xLossyCaption],
+                                     MB_ICONQUESTION | MB_YESNO) == IDYES)
+            textFormat = TextFormat{Encoding::Utf8, false, textFormat.lineEnd};
+    }
+    return encodeText(text, textFormat);
+}
 
 void Teditor1::Save() {
     if (!RichEdit1.modified()) return;
@@ -231,12 +285,12 @@ void Teditor1::AdoptBackup(const std::string& path) {
 
 std::string Teditor1::backupContent() {
     if (!RichEdit1.plainText()) return RichEdit1.streamOut();
-    std::string text = RichEdit1.streamOut();
-    if (!plainTextReadsAsRtf(text)) return text;
-    // copies are read back in rich-text mode: such a text is kept as RTF, which reads back as itself
-    RichEdit1.setPlainText(false);
-    ui::ScopeExit back{[this] { RichEdit1.setPlainText(true); }};
-    return RichEdit1.streamOut();
+    const std::u16string text = RichEdit1.unicodeText();
+    std::string bytes = encodeText(text, textFormat);
+    // a copy is read back by its content: it must read back as this text
+    if (!canEncode(text, textFormat.encoding) || isRtf(bytes) || detectTextFormat(bytes) != textFormat)
+        bytes = encodeText(text, TextFormat{Encoding::Utf8, true, textFormat.lineEnd});
+    return bytes;
 }
 
 void Teditor1::Print(ui::PrintDevice& printer) { printDocument(RichEdit1, printer, caption()); }

@@ -1,5 +1,6 @@
 // document/editor.h — the window of one document
 #pragma once
+#include "document/encoding.h"
 #include "document/host.h"
 #include "ui/printer.h"
 #include "ui/richedit.h"
@@ -36,9 +37,15 @@ public:
     ui::Timer Timer1;
     FormatState format;
 
+    // How the document is written while RichEdit1 is in plain-text mode.
+    TextFormat textFormat;
+
     void ApplySettings();
-    // Loads a file in the control's current mode; throws AppError when it cannot be read.
-    void loadFile(const std::string& path) { RichEdit1.loadFile(path); }
+    // Loads a file as RTF when its content is RTF (and the control takes it), else as plain
+    // text in the format its bytes show; sets the mode. Throws AppError when it cannot be read.
+    void loadFile(const std::string& path);
+    // Shows the caret's row and column in status panel 2 and the document's format in panel 3.
+    void showPosition();
     void Save();
     void SaveAs();
     // Prints the whole text on `printer`, the caption as the job's title; throws AppError.
@@ -93,8 +100,11 @@ private:
     void showContextMenu(int x, int y);
     // Writes the document to `path` (temporary file, then replace); throws AppError.
     void writeTo(const std::string& path);
-    // The copy's bytes: RTF, or plain text in plain-text mode unless that would read back as RTF.
+    // The copy's bytes: RTF, or plain text in plain-text mode (UTF-8 with a byte-order mark
+    // when the document's own format would lose characters or read back as RTF).
     std::string backupContent();
+    // The plain text in textFormat; with `ask`, a text the encoding cannot hold offers UTF-8.
+    std::string plainBytes(bool ask);
 
     static int closeIsModified(void* self);
     static int closeWriteTo(void* self, const char* path);

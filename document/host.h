@@ -21,6 +21,8 @@ public:
     virtual settings::TNastaveni& settings() = 0;
     virtual const std::vector<std::string>& languageStrings() const = 0;
     virtual const std::vector<std::string>& languageHints() const = 0;
+    // The texts of the newer commands and messages (language::ExtraText indexes).
+    virtual const std::vector<std::string>& extraTexts() const = 0;
     // The data folder with its trailing separator: where backup copies are written.
     virtual std::string dataFolder() const = 0;
 

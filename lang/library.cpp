@@ -55,8 +55,10 @@ std::optional<MainTexts> readMainTexts(const std::string& path) {
     auto filter = lib.list("dejSaveOpenDialog", 1);
     auto splash = lib.list("dejSplash", 1);
     if (!menu || !strings || !hints || !filter || !splash) return std::nullopt;
+    auto extra = lib.list("dejMenuDalsi", 0);
     return MainTexts{std::move(*menu), std::move(*strings), std::move(*hints),
-                     std::move(filter->front()), std::move(splash->front())};
+                     std::move(filter->front()), std::move(splash->front()),
+                     completeExtraTexts(extra ? std::move(*extra) : std::vector<std::string>{})};
 }
 
 } // namespace language

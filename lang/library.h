@@ -1,5 +1,6 @@
 // lang/library.h — finding, loading and reading language libraries "lang.*.dll"
 #pragma once
+#include "lang/extra.h"
 #include "lang/langabi.h"
 
 #include <optional>
@@ -43,6 +44,8 @@ struct MainTexts {
     std::vector<std::string> hints;   // dejHint
     std::string filter;               // dejSaveOpenDialog entry 0
     std::string splash;               // dejSplash entry 0
+    // dejMenuDalsi (optional), kExtraTextCount entries: what the library lacks is Czech
+    std::vector<std::string> extra;
 };
 
 // All the main window's texts, or nullopt when the library is unusable for it.

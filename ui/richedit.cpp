@@ -146,9 +146,28 @@ void RichEdit::loadFile(const std::string& path) {
                      std::memcmp(head, "{\\rtf", sizeof head) == 0;
     if (rtf && streamIn(SF_RTF)) return;
     if (!streamIn(SF_TEXT)) throw AppError("Failed to Load Stream");
-    // Wine: text streamed in takes the control's own bold "System" font, not the default format
-    // set before; plain text has no format of its own, so it gets the document's
-    // (Formatting a whole large text again costs as much as loading it: only when needed.)
+    applyTextStyle();
+}
+
+void RichEdit::loadText(std::u16string_view text) {
+    const std::string_view bytes(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t));
+    if (!streamIn(hwnd_, bytes, SF_TEXT | SF_UNICODE)) throw AppError("Failed to Load Stream");
+    applyTextStyle();
+}
+
+bool RichEdit::loadRtf(std::string_view bytes) { return streamIn(hwnd_, bytes, SF_RTF); }
+
+std::u16string RichEdit::unicodeText() const {
+    const std::string bytes = streamOutAs(SF_TEXT | SF_UNICODE);
+    std::u16string text(bytes.size() / sizeof(char16_t), u'\0');
+    std::memcpy(text.data(), bytes.data(), text.size() * sizeof(char16_t));
+    return text;
+}
+
+// Wine: text streamed in takes the control's own bold "System" font, not the default format
+// set before; plain text has no format of its own, so it gets the document's
+// (Formatting a whole large text again costs as much as loading it: only when needed.)
+void RichEdit::applyTextStyle() {
     if (textStyle_ && !startsInStyle(*textStyle_)) {
         applyStyle(*textStyle_, SCF_ALL);
         setModified(false);
@@ -240,6 +259,15 @@ void RichEdit::setWordWrap(bool on) {
     wordWrap_ = on;
     // target device NULL with width 0 wraps at the window; width 1 means no wrapping
     SendMessageA(hwnd_, EM_SETTARGETDEVICE, 0, on ? 0 : 1);
+}
+
+void RichEdit::caretPosition(long& row, long& column) const {
+    long from = 0, to = 0;
+    selection(from, to);
+    const auto line = SendMessageA(hwnd_, EM_EXLINEFROMCHAR, 0, to);
+    const auto start = SendMessageA(hwnd_, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
+    row = static_cast<long>(line) + 1;
+    column = static_cast<long>(to - start) + 1;
 }
 
 int RichEdit::lineCount() const {

@@ -43,6 +43,14 @@ public:
     void selection(long& from, long& to) const;
     void replaceSelection(const std::string& text, bool canUndo = true);
 
+    // Replaces the content with UTF-16 plain text (line ends CR LF, CR or LF), shown in the
+    // insertion style. Throws AppError ("Failed to Load Stream") when the control rejects it.
+    void loadText(std::u16string_view text);
+    // Replaces the content with RTF; false (content unspecified) when the control rejects it.
+    bool loadRtf(std::string_view bytes);
+    // The whole text as UTF-16, each paragraph end as CR LF, whatever the mode.
+    std::u16string unicodeText() const;
+
     // Reads the file in the current mode. In rich-text mode a stream the control rejects as
     // RTF is read again as plain text. Throws AppError ("Failed to Load Stream" or the
     // system's message) when the file cannot be read.
@@ -59,6 +67,8 @@ public:
     void setFirstIndents(long firstTwips, long offsetTwips);
     void setWordWrap(bool on);
     bool wordWrap() const { return wordWrap_; }
+    // The caret's row and column, both from 1 (rows as the control lays them out).
+    void caretPosition(long& row, long& column) const;
     // Rows as the control counts them (wrapped rows count while word wrap is on).
     int lineCount() const;
 
@@ -94,6 +104,7 @@ private:
     // Whether the first character has the style (face, size, colour, no effects).
     bool startsInStyle(const CharStyle& s);
     std::string streamOutAs(UINT format) const;
+    void applyTextStyle();
     HWND hwnd_ = nullptr;
     bool plainText_ = false;
     bool wordWrap_ = true;

@@ -90,7 +90,7 @@ TEST_F(CommandsTest, OpenShowsItsProgressAndRemembersTheLastFile) {
     ASSERT_EQ(prompts.dialogs().size(), 1u);
     const auto& args = prompts.dialogs()[0].args;
     EXPECT_FALSE(prompts.dialogs()[0].save);
-    EXPECT_EQ(args.filter, "Formátovaný text (*.rtf)|*.rtf|Textový soubor (*.txt)|*.txt");
+    EXPECT_EQ(args.filter, "Formátovaný text (*.rtf)|*.rtf|Textový soubor (*.txt)|*.txt|Všechny soubory (*.*)|*.*");
     EXPECT_EQ(args.defaultExt, "rtf");
     EXPECT_EQ(args.filterIndex, 1);
     EXPECT_TRUE(args.mustExist);
@@ -103,7 +103,7 @@ TEST_F(CommandsTest, OpenShowsItsProgressAndRemembersTheLastFile) {
     EXPECT_EQ(doc().FileName, docs.file("a.txt"));
     EXPECT_EQ(doc().RichEdit1.text(), "první");
     EXPECT_FALSE(doc().RichEdit1.modified());
-    EXPECT_FALSE(doc().RichEdit1.plainText());
+    EXPECT_TRUE(doc().RichEdit1.plainText()); // its content is text, whatever the filter
     EXPECT_EQ(frame->StatusBar1.text(1), "a.txt");
     EXPECT_EQ(frame->StatusBar1.text(0), strings(5));
 
@@ -131,45 +131,39 @@ TEST_F(CommandsTest, FileThatCannotBeReadIsReportedAndLeavesNoWindow) {
     EXPECT_EQ(openCount(), 1);
 }
 
-// The plain-text filter on an RTF file shows its source and writes it back as plain text.
-TEST_F(CommandsTest, PlainTextFilterOnAnRtfFile) {
-    const std::string source = "{\\rtf1\\ansi {\\b tu\\'e8n\\'e9} text\\par}";
-    docs.write("zdroj.rtf", source);
+// However a file arrives, its content alone decides how it is read: RTF exactly when it starts
+// with "{\rtf", else plain text; and a plain-text document is written back as plain text.
+TEST_F(CommandsTest, FormatFollowsTheContentWhateverTheWayTheFileArrives) {
+    const std::string rtf = "{\\rtf1\\ansi\\ansicpg1250 {\\b tu\\'e8n\\'e9} text\\par}";
+    const std::string text = "Řádek jedna\r\nŘádek dvě";
+    docs.write("text.rtf", text); // names that lie about the content
+    docs.write("rtf.txt", rtf);
     start();
-    prompts.answerFile({docs.file("zdroj.rtf"), 2, {}});
-    command(IDM_OTEVRIT);
-    ASSERT_TRUE(doc().RichEdit1.plainText());
-    EXPECT_EQ(doc().RichEdit1.text(), source);
-    doc().RichEdit1.select(0, 0);
-    doc().RichEdit1.replaceSelection("% ");
-    command(IDM_ULOZIT);
-    EXPECT_EQ(docs.read("zdroj.rtf"), "% " + source);
-    EXPECT_EQ(frame->OpenDialog1.filterIndex, 2);
-
-    // the open dialog keeps the type: the next file opens as plain text too
-    docs.write("b.txt", "b");
-    prompts.answerFile({docs.file("b.txt"), 2, {}});
-    command(IDM_OTEVRIT);
-    EXPECT_EQ(prompts.dialogs().back().args.filterIndex, 2);
-    EXPECT_TRUE(doc().RichEdit1.plainText());
-}
-
-// The formatted filter on a plain text file shows the text as it is and saves it as RTF.
-TEST_F(CommandsTest, FormattedFilterOnAPlainTextFile) {
-    docs.write("pozn.txt", "Řádek jedna\r\nŘádek dvě");
-    start();
-    prompts.answerFile({docs.file("pozn.txt"), 1, {}});
-    command(IDM_OTEVRIT);
-    EXPECT_FALSE(doc().RichEdit1.plainText());
-    EXPECT_EQ(doc().RichEdit1.text(), "Řádek jedna\r\nŘádek dvě");
-    touch(doc().RichEdit1);
-    command(IDM_ULOZIT);
-    const std::string written = docs.read("pozn.txt");
-    EXPECT_EQ(written.rfind("{\\rtf", 0), 0u);
-    // and it reads back as the same text
-    prompts.answerFile({docs.file("pozn.txt"), 1, {}});
-    command(IDM_OTEVRIT);
-    EXPECT_EQ(doc().RichEdit1.text(), "Řádek jedna\r\nŘádek dvě");
+    enum Way { Filter1, Filter2, AllFiles, CommandLine, Drop };
+    for (Way way : {Filter1, Filter2, AllFiles, CommandLine, Drop}) {
+        for (const char* name : {"text.rtf", "rtf.txt"}) {
+            const bool isRtf = std::string(name) == "rtf.txt";
+            SCOPED_TRACE(std::to_string(way) + " " + name);
+            if (way <= AllFiles) {
+                prompts.answerFile({docs.file(name), int(way) + 1, {}});
+                command(IDM_OTEVRIT);
+            } else if (way == CommandLine) {
+                frame->show(SW_SHOWNOACTIVATE, {docs.file(name)});
+            } else {
+                frame->dropFiles({docs.file(name)});
+            }
+            ASSERT_EQ(doc().FileName, docs.file(name));
+            EXPECT_EQ(doc().RichEdit1.plainText(), !isRtf);
+            EXPECT_EQ(doc().RichEdit1.text(), isRtf ? "tučné text" : text);
+            touch(doc().RichEdit1);
+            command(IDM_ULOZIT);
+            if (isRtf) EXPECT_EQ(docs.read(name).rfind("{\\rtf", 0), 0u);
+            else EXPECT_EQ(docs.read(name), text);
+            doc().requestClose();
+            ui::pumpPending();
+        }
+    }
+    EXPECT_EQ(frame->OpenDialog1.filterIndex, 3); // the dialog still remembers the type
 }
 
 TEST_F(CommandsTest, SaveOfAnUntitledDocumentWhoseDialogIsCancelled) {
@@ -352,12 +346,14 @@ TEST_F(CommandsTest, PlainTextRoundTripKeepsEveryByte) {
     EXPECT_EQ(docs.read("cesky.txt"), bytes);
 
     // opened as formatted text and saved as plain text
+    // opened with the formatted filter and saved under another name: still plain text, and
+    // choosing the plain-text type asks nothing, since the document already is
     prompts.answerFile({docs.file("cesky.txt"), 1, {}});
     command(IDM_OTEVRIT);
-    prompts.answerBox(IDYES);
     prompts.answerFile({docs.file("kopie.txt"), 2, {2}});
     command(IDM_ULOZITJAKO);
     EXPECT_EQ(docs.read("kopie.txt"), bytes);
+    EXPECT_TRUE(prompts.boxes().empty());
 }
 
 TEST_F(CommandsTest, ClipboardMovesTextWithItsFormatting) {

@@ -420,7 +420,7 @@ TEST_F(MainWindowTest, SwitchingLanguagesLeavesNothingOfTheOther) {
                       18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 31, 32, 33, 34, 28, 29, 30})
             t.push_back(l.menu[static_cast<size_t>(k)]);
         for (size_t k = 0; k < 16; ++k) t.push_back(l.hints[k]);
-        t.push_back(l.filter);
+        t.push_back(l.filter + "|" + l.extra[language::xAllFilesFilter]); // the open dialog lists all files
         t.push_back(l.filter);
         for (const auto& s : l.strings) t.push_back(s);
         for (int k : {9, 11, 10, 12}) t.push_back(l.menu[static_cast<size_t>(k)]);
@@ -450,7 +450,7 @@ TEST_F(MainWindowTest, SwitchingLanguagesLeavesNothingOfTheOther) {
     prompts.answerFile({}); // the user cancels the open dialog
     frame->runCommand(IDM_OTEVRIT);
     ASSERT_EQ(prompts.dialogs().size(), 1u);
-    EXPECT_EQ(prompts.dialogs()[0].args.filter, en->filter);
+    EXPECT_EQ(prompts.dialogs()[0].args.filter, en->filter + "|All files (*.*)|*.*");
 
     frame->ApplyLanguage(testFolder() + "lang.cs.dll");
     same(shown(), csTexts);

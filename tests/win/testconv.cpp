@@ -12,7 +12,7 @@ const companion::LanguageTexts& companion::texts() {
 #ifdef TESTCONV_SHORT
         converter.resize(5);
 #endif
-        return LanguageTexts{"Zkouška", {}, {}, {}, {}, {}, {}, {}, converter};
+        return LanguageTexts{"Zkouška", {}, {}, {}, {}, {}, {}, {}, converter, {}};
     }();
     return t;
 }

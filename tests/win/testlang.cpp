@@ -10,7 +10,7 @@ const companion::LanguageTexts& companion::texts() {
         menu.resize(3);
 #endif
         return LanguageTexts{"Podvrh", strings, menu, hints, {"A|*.rtf|B|*.txt"}, std::vector<std::string>(7, "N"),
-                             {"V", "Z"}, {"Podvrh "}, std::vector<std::string>(14, "P")};
+                             {"V", "Z"}, {"Podvrh "}, std::vector<std::string>(14, "P"), {}};
     }();
     return t;
 }

@@ -1,0 +1,29 @@
+// lang/extra.cpp — the Czech texts of the newer commands and messages
+#include "lang/extra.h"
+
+namespace language {
+
+const std::vector<std::string>& czechExtraTexts() {
+    static const std::vector<std::string> texts = {
+        "Zpě&t", "Zn&ovu", "Vy&brat vše", "&Najít...", "Najít &další", "Nahr&adit...",
+        "Hledaný text nebyl nalezen: ", "Hledání",
+        "Hledání pokračovalo od začátku dokumentu", "Hledání pokračovalo od konce dokumentu",
+        "Počet nahrazení: ", "Řádek ", ", sloupec ",
+        "Soubor už neexistuje, ze seznamu posledních souborů byl odebrán:\n\n", "Poslední soubory",
+        "Všechny soubory (*.*)|*.*", "&Kódování:",
+        "Windows-1250 (středoevropské)", "UTF-8", "UTF-8 s BOM", "UTF-16 LE",
+        "Dokument obsahuje znaky, které kódování Windows-1250 nezapíše (uložily by se jako \"?\"). "
+        "Chcete jej uložit v kódování UTF-8?",
+        "Kódování", "Formátovaný text",
+    };
+    return texts;
+}
+
+std::vector<std::string> completeExtraTexts(std::vector<std::string> given) {
+    const auto& czech = czechExtraTexts();
+    if (given.size() > czech.size()) given.resize(czech.size());
+    for (std::size_t k = given.size(); k < czech.size(); ++k) given.push_back(czech[k]);
+    return given;
+}
+
+} // namespace language
