@@ -43,3 +43,25 @@ TEST(LanguageLibraries, SearchIsSortedAndInTheGivenFolder) {
     EXPECT_TRUE(std::is_sorted(found.begin(), found.end()));
     for (const auto& f : found) EXPECT_EQ(f.rfind(testFolder(), 0), 0u) << f;
 }
+
+// The newer texts come from the optional "dejMenuDalsi"; a library without it, or with fewer
+// entries, is completed with the Czech texts instead of being refused.
+TEST(LanguageLibraries, NewerTextsFallBackToCzechWhereALibraryLacksThem) {
+    const auto& czech = language::czechExtraTexts();
+    ASSERT_EQ(czech.size(), language::kExtraTextCount);
+    const struct { const char* file; bool own; } cases[] = {
+        {"lang.cs.dll", false}, {"lang.en.dll", true},
+        {"lang.b-noname.dll", false}, // no such export
+        {"planted.dll", false},       // the export gives an empty list
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const auto texts = language::readMainTexts(testFolder() + c.file);
+        ASSERT_TRUE(texts);
+        ASSERT_EQ(texts->extra.size(), language::kExtraTextCount);
+        if (c.own) EXPECT_EQ(texts->extra[language::xUndo], "&Undo");
+        else EXPECT_EQ(texts->extra, czech);
+    }
+    EXPECT_EQ(language::completeExtraTexts({"A", "B"})[1], "B");
+    EXPECT_EQ(language::completeExtraTexts({"A", "B"})[2], czech[2]);
+}
