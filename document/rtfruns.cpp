@@ -1,14 +1,16 @@
 // document/rtfruns.cpp — an RTF document read as paragraphs of formatted runs
 #include "document/rtfruns.h"
 
+#include "rtf/reader.h"
+
 #include <algorithm>
-#include <cctype>
 #include <map>
 
 namespace document {
 namespace {
 
-enum class Dest { Text, Skip, FontTable, ColorTable };
+using rtf::Destination;
+using rtf::Token;
 
 struct ParaProps {
     Align align = Align::Left;
@@ -17,12 +19,10 @@ struct ParaProps {
 };
 
 struct State {
-    Dest dest = Dest::Text;
     int font = -1; // -1: the default font
     int halfPoints = 24;
     bool bold = false, italic = false, underline = false, strike = false, hidden = false;
     int color = 0; // index into the colour table; 0 is "auto" when the table starts empty
-    int uc = 1;    // characters to skip after \u
     bool label = false; // inside a list label (\pntext, \listtext)
     ParaProps para;
 };
@@ -33,24 +33,6 @@ struct Font {
     int codePage = 0; // \cpg, 0 when not given
 };
 
-constexpr size_t kMaxDepth = 4096;
-
-// Destinations whose content is not part of the printed text even without \*.
-bool skippedDestination(std::string_view w) {
-    static const char* const names[] = {
-        "author",     "buptim",     "comment",    "creatim",   "datastore", "doccomm",   "falt",
-        "filetbl",    "fldinst",    "footer",     "footerf",   "footerl",   "footerr",   "footnote",
-        "header",     "headerf",    "headerl",    "headerr",   "info",      "keywords",  "latentstyles",
-        "listoverridetable",        "listtable",  "object",    "operator",  "panose",    "pict",
-        "pn",         "printim",    "private",    "revtbl",    "revtim",    "rsidtbl",   "stylesheet",
-        "subject",    "themedata",  "title",      "txe",       "xe",        "xmlnstbl",  "colorschememapping",
-        "nonshppict", "shpinst",    "generator",  "userprops", "pgdsctbl",  "mmathPr",   "tc",
-    };
-    for (const char* n : names)
-        if (w == n) return true;
-    return false;
-}
-
 class Reader {
 public:
     Reader(std::string_view rtf, const Decoder& decode) : in_(rtf), decode_(decode) {}
@@ -58,7 +40,8 @@ public:
     RtfDocument run() {
         doc_.formats.push_back(CharFormat{});
         state_.push_back(State{});
-        while (pos_ < in_.size()) step();
+        Token t;
+        while (in_.next(t)) token(t);
         flushBytes();
         // text after the last paragraph mark is a paragraph of its own, formatted as the
         // paragraph was where its text was written (the groups around it have ended)
@@ -68,235 +51,170 @@ public:
 
 private:
     State& st() { return state_.back(); }
+    // list labels are printed, but are not characters of the text
+    bool inText() const {
+        const Destination d = in_.destination();
+        return d == Destination::Text || d == Destination::ListLabel;
+    }
 
-    void step() {
-        const char c = in_[pos_];
-        if (c == '{') {
-            ++pos_;
+    void token(const Token& t) {
+        switch (t.kind) {
+        case Token::GroupStart:
             flushBytes();
-            skipAfterUnicode_ = 0;
-            if (state_.size() >= kMaxDepth) {
-                ++overflow_;
-                return;
-            }
             state_.push_back(st());
-            groupStart_ = true;
             return;
-        }
-        if (c == '}') {
-            ++pos_;
+        case Token::GroupEnd:
             flushBytes();
-            skipAfterUnicode_ = 0;
-            groupStart_ = false;
-            if (overflow_ > 0) {
-                --overflow_;
-                return;
-            }
-            if (state_.size() > 1) {
-                const Dest was = st().dest;
-                state_.pop_back();
-                if (was == Dest::FontTable && st().dest != Dest::FontTable) finishFontEntry();
-            }
+            if (state_.size() > 1) state_.pop_back();
+            if (t.ended == Destination::FontTable && in_.destination() != Destination::FontTable)
+                finishFontEntry();
             return;
-        }
-        if (c == '\\') {
-            controlWord();
+        case Token::Destination:
+            if (t.destination == Destination::ListLabel) st().label = true;
             return;
+        case Token::Text:
+            for (const char c : t.text) literal(c);
+            return;
+        case Token::Byte: literal(t.byte); return;
+        case Token::Unicode: addChar(t.unicode); return;
+        case Token::Symbol: symbol(t.byte); return;
+        case Token::Word: keyword(t.word, t.hasParam, t.param); return;
         }
-        ++pos_;
-        if (c == '\r' || c == '\n' || c == '\0') return;
-        groupStart_ = false;
-        literal(c);
     }
 
     void literal(char c) {
-        if (skipAfterUnicode_ > 0) {
-            --skipAfterUnicode_;
-            return;
-        }
-        switch (st().dest) {
-        case Dest::Skip: return;
-        case Dest::FontTable:
+        switch (in_.destination()) {
+        case Destination::Skip: return;
+        case Destination::FontTable:
             if (c == ';') {
                 finishFontEntry();
             } else {
                 fontName_ += c;
             }
             return;
-        case Dest::ColorTable:
+        case Destination::ColorTable:
             if (c == ';') {
                 colors_.push_back(colorOpen_ ? color_ : kAutoColor);
                 color_ = 0;
                 colorOpen_ = false;
             }
             return;
-        case Dest::Text:
+        case Destination::Text:
+        case Destination::ListLabel:
             if (st().hidden) return;
             addByte(c);
             return;
         }
     }
 
-    void controlWord() {
-        ++pos_; // the backslash
-        if (pos_ >= in_.size()) return;
-        const char c = in_[pos_];
-        if (!std::isalpha(static_cast<unsigned char>(c))) {
-            ++pos_;
-            controlSymbol(c);
-            return;
-        }
-        const size_t start = pos_;
-        while (pos_ < in_.size() && pos_ - start < 32 && std::isalpha(static_cast<unsigned char>(in_[pos_]))) ++pos_;
-        const std::string_view word = in_.substr(start, pos_ - start);
-        bool hasParam = false;
-        long long param = 0;
-        bool negative = false;
-        if (pos_ < in_.size() && in_[pos_] == '-' && pos_ + 1 < in_.size() &&
-            std::isdigit(static_cast<unsigned char>(in_[pos_ + 1]))) {
-            negative = true;
-            ++pos_;
-        }
-        while (pos_ < in_.size() && std::isdigit(static_cast<unsigned char>(in_[pos_]))) {
-            hasParam = true;
-            if (param < 100000000000LL) param = param * 10 + (in_[pos_] - '0');
-            ++pos_;
-        }
-        if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;
-        param = std::clamp(negative ? -param : param, -2147483647LL, 2147483647LL);
-        const bool atGroupStart = groupStart_;
-        groupStart_ = false;
-        if (skipAfterUnicode_ > 0 && word != "bin") {
-            --skipAfterUnicode_;
-            return;
-        }
-        keyword(word, hasParam, static_cast<int>(param), atGroupStart);
-    }
-
-    void controlSymbol(char c) {
-        const bool atGroupStart = groupStart_;
-        groupStart_ = false;
-        if (c == '\'') {
-            int value = 0;
-            int digits = 0;
-            while (digits < 2 && pos_ < in_.size() && std::isxdigit(static_cast<unsigned char>(in_[pos_]))) {
-                const char h = static_cast<char>(std::tolower(static_cast<unsigned char>(in_[pos_])));
-                value = value * 16 + (h <= '9' ? h - '0' : h - 'a' + 10);
-                ++pos_;
-                ++digits;
-            }
-            if (digits == 0) return;
-            literal(static_cast<char>(value));
-            return;
-        }
-        if (c == '*') {
-            if (atGroupStart) st().dest = Dest::Skip; // an optional destination we do not know
-            return;
-        }
-        if (skipAfterUnicode_ > 0) {
-            --skipAfterUnicode_;
-            return;
-        }
-        switch (c) {
-        case '\\': case '{': case '}': literal(c); return;
-        case '\r': case '\n': paragraphMark(); return;
-        case '~': addChar(u'\u00A0'); return;
-        case '_': addChar(u'\u2011'); return;
-        case '\t': addChar(u'\t'); return;
-        default: return; // \- (optional hyphen), \| \: and the like print nothing
+    void symbol(char c) {
+        const char16_t ch = rtf::characterOfSymbol(c);
+        if (c == '\\' || c == '{' || c == '}') {
+            literal(c);
+        } else if (ch == u'\r') {
+            paragraphMark();
+        } else if (ch != 0 && ch != u'\u00AD') { // an optional hyphen prints nothing
+            addChar(ch);
         }
     }
 
-    void keyword(std::string_view w, bool hasParam, int p, bool atGroupStart) {
+    void keyword(std::string_view w, bool hasParam, int p) {
+        if (in_.destination() == Destination::FontTable) return fontTableWord(w, p);
+        if (in_.destination() == Destination::ColorTable) return colorTableWord(w, p);
+        if (w == "ansicpg") {
+            if (p > 0) ansiCodePage_ = p;
+            return;
+        }
+        if (w == "deff") {
+            defaultFont_ = p;
+            return;
+        }
+        if (const char16_t c = rtf::characterOf(w)) return wordCharacter(c);
+        if (!characterFormat(w, hasParam, p)) paragraphFormat(w, p);
+        // everything else (\rtf, \deflang, \viewkind, \trowd, \intbl, ...) changes nothing printed
+    }
+
+    void fontTableWord(std::string_view w, int p) {
+        if (w == "f") {
+            finishFontEntry();
+            fontId_ = p;
+        } else if (w == "fcharset") {
+            fontCharset_ = p;
+        } else if (w == "cpg") {
+            fontCodePage_ = p;
+        }
+    }
+
+    void colorTableWord(std::string_view w, int p) {
+        const auto v = static_cast<unsigned>(std::clamp(p, 0, 255));
+        if (w == "red") {
+            color_ = (color_ & 0xFFFF00u) | v;
+        } else if (w == "green") {
+            color_ = (color_ & 0xFF00FFu) | (v << 8);
+        } else if (w == "blue") {
+            color_ = (color_ & 0x00FFFFu) | (v << 16);
+        } else {
+            return;
+        }
+        colorOpen_ = true;
+    }
+
+    void wordCharacter(char16_t c) {
+        if (c == u'\r') return paragraphMark();
+        if (c >= u'\u200C' && c <= u'\u200F') return; // zero-width marks print nothing
+        // the layout measures the typographic spaces as ordinary ones
+        addChar(c == u'\u2002' || c == u'\u2003' || c == u'\u2005' ? u' ' : c);
+    }
+
+    bool characterFormat(std::string_view w, bool hasParam, int p) {
         State& s = st();
         const bool on = !hasParam || p != 0;
-        // destinations
-        if (w == "fonttbl") { s.dest = Dest::FontTable; return; }
-        if (w == "colortbl") { s.dest = Dest::ColorTable; return; }
-        if (w == "pntext" || w == "listtext") { s.label = true; return; }
-        if (skippedDestination(w)) {
-            if (atGroupStart || w == "pict" || w == "fldinst") s.dest = Dest::Skip;
-            return;
-        }
-        if (w == "bin") {
-            pos_ += static_cast<size_t>(std::max(0, p));
-            return;
-        }
-        if (s.dest == Dest::FontTable) {
-            if (w == "f") { finishFontEntry(); fontId_ = p; }
-            else if (w == "fcharset") fontCharset_ = p;
-            else if (w == "cpg") fontCodePage_ = p;
-            return;
-        }
-        if (s.dest == Dest::ColorTable) {
-            const int v = std::clamp(p, 0, 255);
-            if (w == "red") { color_ = (color_ & 0xFFFF00u) | static_cast<unsigned>(v); colorOpen_ = true; }
-            else if (w == "green") { color_ = (color_ & 0xFF00FFu) | (static_cast<unsigned>(v) << 8); colorOpen_ = true; }
-            else if (w == "blue") { color_ = (color_ & 0x00FFFFu) | (static_cast<unsigned>(v) << 16); colorOpen_ = true; }
-            return;
-        }
-        if (w == "ansicpg") { if (p > 0) ansiCodePage_ = p; return; }
-        if (w == "deff") { defaultFont_ = p; return; }
-        if (s.dest == Dest::Skip) return;
-
-        // text
-        if (w == "par" || w == "row" || w == "sect") { paragraphMark(); return; }
-        if (w == "line" || w == "softline") { addChar(u'\v'); return; }
-        if (w == "page") { addChar(u'\f'); return; }
-        if (w == "tab" || w == "cell" || w == "nestcell") { addChar(u'\t'); return; }
-        if (w == "u") {
-            addChar(static_cast<char16_t>(p < 0 ? p + 65536 : p));
-            skipAfterUnicode_ = s.uc;
-            return;
-        }
-        if (w == "uc") { s.uc = std::clamp(p, 0, 16); return; }
-        static const std::map<std::string_view, char16_t> specials = {
-            {"emdash", u'\u2014'}, {"endash", u'\u2013'}, {"lquote", u'\u2018'}, {"rquote", u'\u2019'},
-            {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'}, {"bullet", u'\u2022'},
-            {"emspace", u' '}, {"enspace", u' '}, {"qmspace", u' '},
-        };
-        if (const auto it = specials.find(w); it != specials.end()) { addChar(it->second); return; }
-
-        // character formatting
         if (w == "plain") {
             flushBytes();
-            const ParaProps para = s.para;
-            const int uc = s.uc;
-            const Dest dest = s.dest;
-            const bool label = s.label;
-            s = State{};
-            s.para = para, s.uc = uc, s.dest = dest, s.label = label;
-            return;
+            State plain;
+            plain.para = s.para;
+            plain.label = s.label;
+            s = std::move(plain);
+        } else if (w == "f") {
+            flushBytes();
+            s.font = p;
+        } else if (w == "fs") {
+            s.halfPoints = p > 0 ? std::min(p, 3276) : 24;
+        } else if (w == "b") {
+            s.bold = on;
+        } else if (w == "i") {
+            s.italic = on;
+        } else if (w == "strike" || w == "striked") {
+            s.strike = on;
+        } else if (w == "ulnone") {
+            s.underline = false;
+        } else if (w.substr(0, 2) == "ul" && w != "ulc") {
+            s.underline = on;
+        } else if (w == "cf") {
+            s.color = p;
+        } else if (w == "v") {
+            flushBytes();
+            s.hidden = on;
+        } else {
+            return false;
         }
-        if (w == "f") { flushBytes(); s.font = p; return; }
-        if (w == "fs") { s.halfPoints = p > 0 ? std::min(p, 3276) : 24; return; }
-        if (w == "b") { s.bold = on; return; }
-        if (w == "i") { s.italic = on; return; }
-        if (w == "strike" || w == "striked") { s.strike = on; return; }
-        if (w == "ulnone") { s.underline = false; return; }
-        if (w.substr(0, 2) == "ul" && w != "ulc") { s.underline = on; return; }
-        if (w == "cf") { s.color = p; return; }
-        if (w == "v") { flushBytes(); s.hidden = on; return; }
+        return true;
+    }
 
-        // paragraph formatting
-        if (w == "pard") { s.para = ParaProps{}; return; }
-        if (w == "ql") { s.para.align = Align::Left; return; }
-        if (w == "qc") { s.para.align = Align::Center; return; }
-        if (w == "qr") { s.para.align = Align::Right; return; }
-        if (w == "qj") { s.para.align = Align::Justify; return; }
-        if (w == "li") { s.para.left = p; return; }
-        if (w == "ri") { s.para.right = p; return; }
-        if (w == "fi") { s.para.first = p; return; }
-        if (w == "sb") { s.para.before = std::max(0, p); return; }
-        if (w == "sa") { s.para.after = std::max(0, p); return; }
-        if (w == "tx" || w == "tb") {
-            if (p > 0 && s.para.tabs.size() < 64) {
-                auto& t = s.para.tabs;
-                t.insert(std::upper_bound(t.begin(), t.end(), p), p);
-            }
-            return;
-        }
-        // everything else (\rtf, \deflang, \viewkind, \trowd, \intbl, ...) changes nothing printed
+    void paragraphFormat(std::string_view w, int p) {
+        ParaProps& para = st().para;
+        if (w == "pard") para = ParaProps{};
+        else if (w == "ql") para.align = Align::Left;
+        else if (w == "qc") para.align = Align::Center;
+        else if (w == "qr") para.align = Align::Right;
+        else if (w == "qj") para.align = Align::Justify;
+        else if (w == "li") para.left = p;
+        else if (w == "ri") para.right = p;
+        else if (w == "fi") para.first = p;
+        else if (w == "sb") para.before = std::max(0, p);
+        else if (w == "sa") para.after = std::max(0, p);
+        else if ((w == "tx" || w == "tb") && p > 0 && para.tabs.size() < 64)
+            para.tabs.insert(std::upper_bound(para.tabs.begin(), para.tabs.end(), p), p);
     }
 
     // --- the font and colour tables
@@ -377,7 +295,7 @@ private:
     }
 
     void addChar(char16_t c) {
-        if (st().dest != Dest::Text || st().hidden) return;
+        if (!inText() || st().hidden) return;
         flushBytes();
         append(std::u16string(1, c), st());
     }
@@ -395,7 +313,7 @@ private:
     }
 
     void paragraphMark() {
-        if (st().dest != Dest::Text) return;
+        if (!inText()) return;
         flushBytes();
         endParagraph(st());
     }
@@ -414,14 +332,10 @@ private:
         current_ = Paragraph{};
     }
 
-    std::string_view in_;
+    rtf::Reader in_;
     const Decoder& decode_;
-    size_t pos_ = 0;
     RtfDocument doc_;
-    std::vector<State> state_;
-    size_t overflow_ = 0; // groups opened beyond kMaxDepth
-    bool groupStart_ = false;
-    int skipAfterUnicode_ = 0;
+    std::vector<State> state_; // in step with the reader's groups
     Paragraph current_;
     int lastFormat_ = -1;
 

@@ -1,7 +1,7 @@
 // tests/fuzz/rtfruns_fuzz.cpp — libFuzzer: any bytes as RTF, read, laid out on pages and cut
 // at a character; none of it may crash, hang or read out of bounds. Build and run (clang):
 //   clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -I. tests/fuzz/rtfruns_fuzz.cpp \
-//     document/rtfruns.cpp document/printlayout.cpp -o /tmp/rtfruns_fuzz && /tmp/rtfruns_fuzz -max_total_time=60
+//     rtf/reader.cpp document/rtfruns.cpp document/printlayout.cpp -o /tmp/rtfruns_fuzz && /tmp/rtfruns_fuzz -max_total_time=60
 #include "document/printlayout.h"
 #include "document/rtfruns.h"
 
