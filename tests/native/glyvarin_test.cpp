@@ -143,6 +143,9 @@ TEST(ConverterPlan, RtfRunsFollowTheFormatChanges) {
     const RtfRuns g = readRtfRuns("{\\rtf1{\\uc2\\u269 cc}{\\i a}b{\\*\\unknown z}c}");
     EXPECT_EQ(g.text, u"\u010Dabc");
     EXPECT_EQ(g.breaks, (std::vector<std::size_t>{1, 2, 3})); // a skipped group counts as a change
+
+    // a \u inside a skipped group has its fallback there too: the text after it stays whole
+    EXPECT_EQ(readRtfRuns("{\\rtf1{\\*\\x \\u1}ab}").text, u"ab");
 }
 
 TEST(ConverterPlan, DamagedRtfNeverReadsPastItsEnd) {
