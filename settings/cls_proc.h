@@ -14,6 +14,7 @@ struct TMaleOkno {
     std::string Pismo = "Times New Roman";
     Color Barva = kBlack;
     Color Pozadi = kWhite;
+    bool operator==(const TMaleOkno&) const = default;
 };
 
 } // namespace settings

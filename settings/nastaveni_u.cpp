@@ -4,6 +4,7 @@
 #include "ui/text.h"
 
 #include <climits>
+#include <variant>
 
 namespace settings {
 
@@ -11,87 +12,82 @@ const char* const kDefaultLanguage = "Čeština";
 
 namespace {
 
-class Reader {
-public:
-    explicit Reader(const IniDocument& f) : f_(f) {}
-    int integer(const char* s, const char* k, int def) const {
-        long long v = 0;
-        const auto t = f_.get(s, k);
-        if (!t || !ui::parseInt(*t, v) || v < INT_MIN || v > INT_MAX) return def;
-        return static_cast<int>(v);
-    }
-    bool boolean(const char* s, const char* k, bool def) const {
-        long long v = 0;
-        const auto t = f_.get(s, k);
-        if (!t || !ui::parseInt(*t, v)) return def;
-        return v != 0;
-    }
-    std::string text(const char* s, const char* k, const char* def) const {
-        return f_.get(s, k).value_or(def);
-    }
-    Color color(const char* s, const char* k, const char* defName, Color def) const {
-        return colorFromText(text(s, k, defName)).value_or(def);
-    }
+// One member of the settings, reached through a function so that nested records work too.
+template <class T> using Member = T& (*)(TNastaveni&);
+using Field = std::variant<Member<int>, Member<bool>, Member<std::string>, Member<Color>>;
 
-private:
-    const IniDocument& f_;
+struct Key {
+    const char* section;
+    const char* key;
+    Field field; // its default is the member's value in a default-constructed TNastaveni
 };
+
+// Every value of the settings file, in the order the file is written.
+const Key kKeys[] = {
+    {"Okno", "Sirka", +[](TNastaveni& n) -> int& { return n.Okno.Sirka; }},
+    {"Okno", "Vyska", +[](TNastaveni& n) -> int& { return n.Okno.Vyska; }},
+    {"Okno", "Levy", +[](TNastaveni& n) -> int& { return n.Okno.Levy; }},
+    {"Okno", "Horni", +[](TNastaveni& n) -> int& { return n.Okno.Horni; }},
+    {"Editor", "Sirka", +[](TNastaveni& n) -> int& { return n.Editor.Sirka; }},
+    {"Editor", "Vyska", +[](TNastaveni& n) -> int& { return n.Editor.Vyska; }},
+    {"Editor", "Velikost", +[](TNastaveni& n) -> int& { return n.Editor.Velikost; }},
+    {"Editor", "Pismo", +[](TNastaveni& n) -> std::string& { return n.Editor.Pismo; }},
+    {"Editor", "Barva", +[](TNastaveni& n) -> Color& { return n.Editor.Barva; }},
+    {"Editor", "Pozadi", +[](TNastaveni& n) -> Color& { return n.Editor.Pozadi; }},
+    {"Nastaveni", "Typ", +[](TNastaveni& n) -> bool& { return n.Typ; }},
+    {"Nastaveni", "Pozadi", +[](TNastaveni& n) -> bool& { return n.Pozadi; }},
+    {"Nastaveni", "Okna", +[](TNastaveni& n) -> bool& { return n.Okna; }},
+    {"Nastaveni", "Zobrazeni", +[](TNastaveni& n) -> bool& { return n.Zobrazeni; }},
+    {"Nastaveni", "Ulozeni", +[](TNastaveni& n) -> bool& { return n.Ulozeni; }},
+    {"Zobrazeni", "Standardni", +[](TNastaveni& n) -> bool& { return n.Standardni; }},
+    {"Zobrazeni", "Format", +[](TNastaveni& n) -> bool& { return n.Format; }},
+    {"Zobrazeni", "Stav", +[](TNastaveni& n) -> bool& { return n.Stav; }},
+    {"Ulozeni", "Interval", +[](TNastaveni& n) -> int& { return n.Interval; }},
+    {"Jazyk", "JazykovaMutace", +[](TNastaveni& n) -> std::string& { return n.Jazyk; }},
+};
+
+// A value of the file as the member's type; nothing for a malformed value.
+std::optional<int> parse(const std::string& t, int*) {
+    long long v = 0;
+    if (!ui::parseInt(t, v) || v < INT_MIN || v > INT_MAX) return std::nullopt;
+    return static_cast<int>(v);
+}
+std::optional<bool> parse(const std::string& t, bool*) {
+    long long v = 0;
+    if (!ui::parseInt(t, v)) return std::nullopt;
+    return v != 0;
+}
+std::optional<std::string> parse(const std::string& t, std::string*) { return t; }
+std::optional<Color> parse(const std::string& t, Color*) { return colorFromText(t); }
+
+std::string format(int v) { return std::to_string(v); }
+std::string format(bool v) { return v ? "1" : "0"; }
+std::string format(const std::string& v) { return v; }
+std::string format(Color v) { return colorToText(v); }
 
 } // namespace
 
 void TNastaveni::load(const IniDocument* file) {
     *this = TNastaveni{};
     if (!file) return;
-    const Reader r(*file);
-    const WindowRect dw;
-    Okno.Sirka = r.integer("Okno", "Sirka", dw.Sirka);
-    Okno.Vyska = r.integer("Okno", "Vyska", dw.Vyska);
-    Okno.Levy = r.integer("Okno", "Levy", dw.Levy);
-    Okno.Horni = r.integer("Okno", "Horni", dw.Horni);
-    const TMaleOkno de;
-    Editor.Sirka = r.integer("Editor", "Sirka", de.Sirka);
-    Editor.Vyska = r.integer("Editor", "Vyska", de.Vyska);
-    Editor.Velikost = r.integer("Editor", "Velikost", de.Velikost);
-    Editor.Pismo = r.text("Editor", "Pismo", de.Pismo.c_str());
-    Editor.Barva = r.color("Editor", "Barva", "clBlack", de.Barva);
-    Editor.Pozadi = r.color("Editor", "Pozadi", "clWhite", de.Pozadi);
-    Typ = r.boolean("Nastaveni", "Typ", false);
-    Okna = r.boolean("Nastaveni", "Okna", false);
-    Pozadi = r.boolean("Nastaveni", "Pozadi", false);
-    Zobrazeni = r.boolean("Nastaveni", "Zobrazeni", false);
-    Ulozeni = r.boolean("Nastaveni", "Ulozeni", false);
-    Standardni = r.boolean("Zobrazeni", "Standardni", true);
-    Format = r.boolean("Zobrazeni", "Format", true);
-    Stav = r.boolean("Zobrazeni", "Stav", true);
-    Interval = r.integer("Ulozeni", "Interval", 0);
-    Jazyk = r.text("Jazyk", "JazykovaMutace", "");
+    for (const Key& k : kKeys) {
+        const auto text = file->get(k.section, k.key);
+        if (!text) continue; // a missing value keeps its default
+        std::visit(
+            [&](auto member) {
+                auto& value = member(*this);
+                if (auto v = parse(*text, &value)) value = std::move(*v);
+            },
+            k.field);
+    }
     if (Jazyk.empty()) Jazyk = kDefaultLanguage;
 }
 
 void TNastaveni::store(IniDocument& f, const WindowRect& current) const {
-    const auto num = [](long long v) { return std::to_string(v); };
-    const auto flag = [](bool b) { return std::string(b ? "1" : "0"); };
-    const WindowRect w = Okna ? current : WindowRect{};
-    f.set("Okno", "Sirka", num(w.Sirka));
-    f.set("Okno", "Vyska", num(w.Vyska));
-    f.set("Okno", "Levy", num(w.Levy));
-    f.set("Okno", "Horni", num(w.Horni));
-    f.set("Editor", "Sirka", num(Editor.Sirka));
-    f.set("Editor", "Vyska", num(Editor.Vyska));
-    f.set("Editor", "Velikost", num(Editor.Velikost));
-    f.set("Editor", "Pismo", Editor.Pismo);
-    f.set("Editor", "Barva", colorToText(Editor.Barva));
-    f.set("Editor", "Pozadi", colorToText(Editor.Pozadi));
-    f.set("Nastaveni", "Typ", flag(Typ));
-    f.set("Nastaveni", "Pozadi", flag(Pozadi));
-    f.set("Nastaveni", "Okna", flag(Okna));
-    f.set("Nastaveni", "Zobrazeni", flag(Zobrazeni));
-    f.set("Nastaveni", "Ulozeni", flag(Ulozeni));
-    f.set("Zobrazeni", "Standardni", flag(Standardni));
-    f.set("Zobrazeni", "Format", flag(Format));
-    f.set("Zobrazeni", "Stav", flag(Stav));
-    f.set("Ulozeni", "Interval", num(Interval));
-    f.set("Jazyk", "JazykovaMutace", Jazyk);
+    TNastaveni written = *this;
+    written.Okno = Okna ? current : WindowRect{};
+    for (const Key& k : kKeys)
+        std::visit([&](auto member) { f.set(k.section, k.key, format(member(written))); }, k.field);
 }
 
 } // namespace settings

@@ -9,6 +9,7 @@ namespace settings {
 
 struct WindowRect {
     int Sirka = 643, Vyska = 664, Levy = 277, Horni = 48;
+    bool operator==(const WindowRect&) const = default;
 };
 
 class TNastaveni {
@@ -32,6 +33,8 @@ public:
     // Writes every key in the fixed order; `current` is the main window's geometry, written
     // only when Okna is on (else the defaults go to the file).
     void store(IniDocument& file, const WindowRect& current) const;
+
+    bool operator==(const TNastaveni&) const = default;
 };
 
 // "Čeština", the language of a settings file that names none.
