@@ -1,5 +1,6 @@
 // companions/lang_cs.cpp — Czech texts (lang.cs.dll)
 #include "companions/langdll.h"
+#include "glyvarin/texty.h" // the converter's Czech texts are its own fallback texts
 #include "lang/extra.h"
 
 const companion::LanguageTexts& companion::texts() {
@@ -51,14 +52,7 @@ const companion::LanguageTexts& companion::texts() {
         },
         {"Verze", "Zavřít"},
         {"Verze "},
-        {
-            "Nebyl nalezen soubor characters.dia s tabulkou převodu znaků. Program se ukončí; "
-            "problém vyřešíte opětovnou instalací",
-            "Převodník znaků", "Původní znak", "Nový znak", "Přidat", "Upravit", "Smazat", "Přidat",
-            "Zadejte právě jeden původní a jeden nový znak.", "Neplatná položka",
-            "Tabulka převodu neobsahuje žádnou položku.", "Prázdná tabulka", "Převádím znaky...",
-            "Znaky převedeny",
-        },
+        {glyvarin::kCeskeTexty.begin(), glyvarin::kCeskeTexty.end()},
         language::czechExtraTexts(),
     };
     return t;

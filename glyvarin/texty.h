@@ -1,5 +1,5 @@
 // glyvarin/texty.h — the converter texts the library falls back on when the language library
-// gives none or too few (the Czech ones; companions/lang_cs.cpp gives the same list)
+// gives none or too few: the Czech ones, which the Czech language library gives from here too
 #pragma once
 #include <array>
 #include <string_view>
