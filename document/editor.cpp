@@ -92,7 +92,7 @@ LRESULT Teditor1::handle(UINT msg, WPARAM wp, LPARAM lp) {
         if (reinterpret_cast<NMHDR*>(lp)->code == EN_SELCHANGE) showPosition();
         break;
     case WM_CONTEXTMENU: showContextMenu(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))); return 0;
-    case WM_CLOSE: requestClose(); return 0;
+    case WM_CLOSE: static_cast<void>(requestClose()); return 0; // staying open needs nothing more
     }
     return defaultProc(msg, wp, lp);
 }
@@ -149,7 +149,7 @@ void Teditor1::FormResize() {
 }
 
 void Teditor1::FormActivate() {
-    host_.setActiveSlot(slot);
+    host_.documentActivated(*this);
     const struct {
         bool on;
         const char* word;
@@ -159,7 +159,6 @@ void Teditor1::FormActivate() {
             host_.showFormatState(format.bold, format.italic, format.underline, a.word, format.fontName,
                                   std::to_string(format.fontSize));
     if (!FileName.empty()) host_.setStatusText(1, ui::baseName(FileName));
-    host_.saveAction().setEnabled(RichEdit1.modified());
     showPosition();
 }
 
@@ -194,7 +193,7 @@ void Teditor1::loadFile(const std::string& path) {
 
 void Teditor1::RichEdit1Change() {
     ChangedSinceBackup = true;
-    if (!host_.saveAction().enabled()) host_.saveAction().setEnabled(true);
+    host_.documentChanged(*this);
 }
 
 void Teditor1::writeTo(const std::string& path) {
@@ -376,7 +375,7 @@ int Teditor1::dialogMessageBox(void*, const char* text, const char* caption, uns
     return ui::prompts().messageBox(nullptr, text, caption, flags);
 }
 
-void Teditor1::requestClose() {
+CloseOutcome Teditor1::requestClose() {
     const auto& strings = host_.languageStrings();
     const TextControl text{this, closeIsModified, closeWriteTo};
     const SaveDialog dialog{this, dialogExecute, dialogFileName, dialogMessageBox};
@@ -386,10 +385,10 @@ void Teditor1::requestClose() {
     const int rc = EditorZavrit(&text, this, &dialog, title.c_str(), FileName.c_str(), strings.at(16).c_str(),
                                 strings.at(17).c_str(), &result);
     if (rc != ZAVRIT_OK) throw ui::AppError(lastWriteError_.empty() ? "Failed to Save Stream" : lastWriteError_);
-    host_.setMayCloseFlag(result.MayClose != 0);
-    host_.storeInSlot(slot, result.Window ? this : nullptr);
-    if (!host_.anyDocumentOpen()) host_.disableDocumentCommands();
-    if (result.CloseAction == 2) SendMessageA(client_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd()), 0);
+    if (result.CloseAction != 2) return CloseOutcome::KeptOpen;
+    // the host frees the slot and this object when the window is destroyed
+    SendMessageA(client_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd()), 0);
+    return CloseOutcome::Closed;
 }
 
 void Teditor1::showContextMenu(int x, int y) {

@@ -21,6 +21,9 @@ struct FormatState {
     int fontSize = 12;
 };
 
+// What came of asking a document window to close.
+enum class CloseOutcome { Closed, KeptOpen };
+
 class Teditor1 : public ui::Window {
 public:
     // Creates the window as a child of the frame's MDI client; it is shown and becomes active.
@@ -80,9 +83,10 @@ public:
     unsigned CharCountNoSpaces() const;
     unsigned WordCount() const;
 
-    // The close decision (closing prompt); after it the window may be gone. Throws AppError
-    // when the document could not be written on the user's Yes (the window then stays).
-    void requestClose();
+    // The close decision (closing prompt). Closed: the window and this object are gone.
+    // Throws AppError when the document could not be written on the user's Yes (the window
+    // then stays).
+    [[nodiscard]] CloseOutcome requestClose();
 
     const std::string& rulerHint(int marker) const { return rulerHints_[marker]; }
 

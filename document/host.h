@@ -1,7 +1,6 @@
 // document/host.h — what a document window needs of the main window that holds it
 #pragma once
 #include "settings/nastaveni_u.h"
-#include "ui/actions.h"
 
 #include <optional>
 #include <string>
@@ -26,18 +25,14 @@ public:
     // The data folder with its trailing separator: where backup copies are written.
     virtual std::string dataFolder() const = 0;
 
-    // The slot table, the active slot and the may-close flag.
-    virtual void setActiveSlot(int slot) = 0;
-    virtual void storeInSlot(int slot, Teditor1* window) = 0;
-    virtual void setMayCloseFlag(bool on) = 0;
-    virtual bool anyDocumentOpen() const = 0;
-    virtual void disableDocumentCommands() = 0;
+    // Reports: the window became the active one; its text changed (EN_CHANGE).
+    virtual void documentActivated(Teditor1& window) = 0;
+    virtual void documentChanged(Teditor1& window) = 0;
 
     // Shows a document's formatting state on the formatting toolbar.
     virtual void showFormatState(bool bold, bool italic, bool underline, const std::string& alignment,
                                  const std::string& fontName, const std::string& fontSize) = 0;
     virtual void setStatusText(int panel, const std::string& text) = 0;
-    virtual ui::Action& saveAction() = 0;
 
     // Runs the main window's save dialog for `doc`; the chosen path, or nullopt on cancel.
     // Choosing plain text there (and confirming) switches `doc` to plain-text mode.
@@ -46,7 +41,8 @@ public:
     virtual std::string contextCaption(ContextItem item) const = 0;
     virtual void runContextCommand(ContextItem item) = 0;
 
-    // The window is gone; the host drops the object (it owns every document window).
+    // The window is gone: the host frees its slot and drops the object (it owns every
+    // document window).
     virtual void documentDestroyed(Teditor1* window) = 0;
 };
 

@@ -93,6 +93,10 @@ void MenuItem::setChecked(bool on) {
     setEnabled(enabled_);
 }
 
-void MenuItem::sync(const Action& a) { setEnabled(a.enabled()); }
+void MenuItem::sync(const Action& a) {
+    checked_ = a.checked();
+    applied_ = false;
+    setEnabled(a.enabled());
+}
 
 } // namespace ui

@@ -238,7 +238,7 @@ TEST_F(MainWindowTest, RecoveredDocumentsOwnTheirCopiesUntilANewerOneExists) {
     }
     std::sort(texts.begin(), texts.end());
     EXPECT_EQ(texts, (std::vector<std::string>{"dva", "jedna"}));
-    EXPECT_TRUE(frame->alUlozit.enabled());
+    EXPECT_TRUE(frame->action(IDM_ULOZIT).enabled());
     // a second crash now would still find both copies
     EXPECT_EQ(copiesIn(data), (std::vector<std::string>{"aaaaaaaaaaa.bcp", "bbbbbbbbbbb.bcp"}));
 
@@ -252,7 +252,7 @@ TEST_F(MainWindowTest, RecoveredDocumentsOwnTheirCopiesUntilANewerOneExists) {
     // closing a recovered document asks whether to save it
     auto* other = frame->DocumentSlots[1];
     prompts.answerBox(IDNO);
-    other->requestClose();
+    EXPECT_EQ(other->requestClose(), document::CloseOutcome::Closed);
     ui::pumpPending();
     ASSERT_EQ(prompts.boxes().size(), 2u);
     EXPECT_EQ(prompts.boxes()[1].flags, UINT(MB_ICONQUESTION | MB_YESNOCANCEL));

@@ -159,7 +159,7 @@ TEST_F(CommandsTest, FormatFollowsTheContentWhateverTheWayTheFileArrives) {
             command(IDM_ULOZIT);
             if (isRtf) EXPECT_EQ(docs.read(name).rfind("{\\rtf", 0), 0u);
             else EXPECT_EQ(docs.read(name), text);
-            doc().requestClose();
+            EXPECT_EQ(doc().requestClose(), document::CloseOutcome::Closed); // saved: no question
             ui::pumpPending();
         }
     }
@@ -169,17 +169,17 @@ TEST_F(CommandsTest, FormatFollowsTheContentWhateverTheWayTheFileArrives) {
 TEST_F(CommandsTest, SaveOfAnUntitledDocumentWhoseDialogIsCancelled) {
     start();
     doc().RichEdit1.replaceSelection("text");
-    EXPECT_TRUE(frame->alUlozit.enabled());
+    EXPECT_TRUE(frame->action(IDM_ULOZIT).enabled());
     prompts.answerFile({std::nullopt, 1, {}});
     command(IDM_ULOZIT);
     EXPECT_TRUE(docs.names().empty());
     EXPECT_EQ(frame->StatusBar1.text(0), strings(1));
-    EXPECT_FALSE(frame->alUlozit.enabled());
+    EXPECT_FALSE(frame->action(IDM_ULOZIT).enabled());
     EXPECT_TRUE(doc().RichEdit1.modified());
     // the next keystroke enables it again
     SendMessageA(doc().RichEdit1.hwnd(), WM_CHAR, 'a', 0);
     ui::pumpPending();
-    EXPECT_TRUE(frame->alUlozit.enabled());
+    EXPECT_TRUE(frame->action(IDM_ULOZIT).enabled());
     EXPECT_EQ(doc().RichEdit1.text(), "texta");
 }
 
@@ -192,7 +192,7 @@ TEST_F(CommandsTest, SaveOfAnUnchangedNamedDocumentWritesNothing) {
     EXPECT_EQ(docs.read("a.txt"), "změněno jinde");
     EXPECT_TRUE(prompts.dialogs().empty());
     EXPECT_EQ(frame->StatusBar1.text(1), "a.txt");
-    EXPECT_FALSE(frame->alUlozit.enabled());
+    EXPECT_FALSE(frame->action(IDM_ULOZIT).enabled());
 }
 
 TEST_F(CommandsTest, SaveAsOverAnExistingFileAsksNothingAndTouchesNoStatus) {
@@ -205,7 +205,7 @@ TEST_F(CommandsTest, SaveAsOverAnExistingFileAsksNothingAndTouchesNoStatus) {
     EXPECT_TRUE(prompts.boxes().empty());
     EXPECT_EQ(docs.read("stary.rtf").rfind("{\\rtf", 0), 0u);
     EXPECT_EQ(frame->StatusBar1.text(0), "před");
-    EXPECT_TRUE(frame->alUlozit.enabled()); // still modified
+    EXPECT_TRUE(frame->action(IDM_ULOZIT).enabled()); // still modified
     EXPECT_TRUE(prompts.dialogs()[0].save);
     EXPECT_TRUE(prompts.dialogs()[0].args.fileName.empty()); // untitled: no name offered
     EXPECT_EQ(docs.names(), std::vector<std::string>{"stary.rtf"});
@@ -260,7 +260,7 @@ TEST_F(CommandsTest, FailedSaveNeverReportsSuccess) {
     EXPECT_EQ(prompts.boxes()[0].flags, UINT(MB_OK | MB_ICONERROR));
     EXPECT_EQ(docs.read("ro.txt"), "starý obsah");
     EXPECT_EQ(frame->StatusBar1.text(0), strings(0)); // "saving", never "saved"
-    EXPECT_TRUE(frame->alUlozit.enabled());
+    EXPECT_TRUE(frame->action(IDM_ULOZIT).enabled());
     EXPECT_TRUE(doc().RichEdit1.modified());
     EXPECT_EQ(docs.names(), std::vector<std::string>{"ro.txt"});
 
@@ -378,12 +378,12 @@ TEST_F(CommandsTest, ClipboardMovesTextWithItsFormatting) {
 
     // cut: the text goes to the clipboard and the document is changed (the close prompt asks)
     SendMessageA(frame->client(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(from->hwnd()), 0);
-    frame->alUlozit.setEnabled(false);
+    frame->action(IDM_ULOZIT).setEnabled(false);
     from->RichEdit1.select(0, 5);
     command(IDM_VYJMOUT);
     EXPECT_EQ(from->RichEdit1.text(), "tučné po");
     EXPECT_TRUE(from->RichEdit1.modified());
-    EXPECT_TRUE(frame->alUlozit.enabled());
+    EXPECT_TRUE(frame->action(IDM_ULOZIT).enabled());
     command(IDM_NOVY);
     command(IDM_VLOZIT);
     EXPECT_EQ(doc().RichEdit1.text(), "před ");

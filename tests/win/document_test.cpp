@@ -9,7 +9,7 @@ TEST_F(MainWindowTest, SaveOfAnUnchangedDocumentDoesNothing) {
     start();
     frame->runCommand(IDM_ULOZIT); // untitled and unchanged: no dialog
     EXPECT_TRUE(prompts.dialogs().empty());
-    EXPECT_FALSE(frame->alUlozit.enabled());
+    EXPECT_FALSE(frame->action(IDM_ULOZIT).enabled());
     EXPECT_EQ(frame->StatusBar1.text(0), "Dokument byl uložen");
 }
 
@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, PlainTextChoiceSwitchesTheDocumentBeingSaved) {
     prompts.answerBox(IDYES);
     prompts.answerBox(IDYES);
     prompts.answerFile({docs.file("prvni.txt"), 2, {2}});
-    first->requestClose();
+    EXPECT_EQ(first->requestClose(), document::CloseOutcome::Closed);
     ui::pumpPending();
     EXPECT_EQ(docs.read("prvni.txt"), "prvni");   // written as plain text
     EXPECT_FALSE(active->RichEdit1.plainText());  // the active document keeps its mode
@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, LineCountAndActivation) {
     EXPECT_EQ(frame->ActiveSlot, 1);
     SendMessageA(frame->client(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(doc->hwnd()), 0);
     EXPECT_EQ(frame->ActiveSlot, 0);
-    EXPECT_TRUE(frame->alUlozit.enabled()); // the text was changed
+    EXPECT_TRUE(frame->action(IDM_ULOZIT).enabled()); // the text was changed
 }
 
 TEST_F(MainWindowTest, PlainTextTakesTheDocumentFont) {

@@ -17,7 +17,7 @@ TEST_F(MainWindowTest, StartWithoutArgumentsOpensOneUntitledDocument) {
     ASSERT_EQ(openCount(), 1);
     EXPECT_EQ(title(frame->DocumentSlots[0]), "Dokument 1");
     EXPECT_TRUE(frame->menu(app::mmZavrit1).enabled());
-    EXPECT_TRUE(frame->alVyjmout.enabled());
+    EXPECT_TRUE(frame->action(IDM_VYJMOUT).enabled());
     EXPECT_TRUE(frame->ToolBar2.enabled(IDT_VLEVO));
     EXPECT_EQ(frame->menu(app::mmSoubor1).caption(), "&Soubor"); // from lang.cs.dll
     EXPECT_EQ(frame->cbVelikostPisma.count(), 16);
@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, SlotsAreReusedLowestFirst) {
     ASSERT_EQ(openCount(), 2);
     EXPECT_EQ(frame->ActiveSlot, 1);
     EXPECT_EQ(frame->StatusBar1.text(0), "Hotovo");
-    frame->DocumentSlots[0]->requestClose(); // unmodified: closes without a question
+    EXPECT_EQ(frame->DocumentSlots[0]->requestClose(), document::CloseOutcome::Closed); // unmodified: no question
     ui::pumpPending();
     EXPECT_EQ(frame->DocumentSlots[0], nullptr);
     EXPECT_NE(frame->DocumentSlots[1], nullptr); // the other keeps its slot
@@ -118,10 +118,10 @@ TEST_F(MainWindowTest, LastDocumentClosedDisablesDocumentCommands) {
     ui::pumpPending();
     EXPECT_EQ(openCount(), 0);
     EXPECT_FALSE(frame->menu(app::mmZavrit1).enabled());
-    EXPECT_FALSE(frame->alUlozit.enabled());
+    EXPECT_FALSE(frame->action(IDM_ULOZIT).enabled());
     EXPECT_FALSE(frame->ToolBar1.enabled(IDT_TISK));
     EXPECT_FALSE(frame->cbPismo.enabled());
-    EXPECT_TRUE(frame->alNovy.enabled());
+    EXPECT_TRUE(frame->action(IDM_NOVY).enabled());
     EXPECT_TRUE(frame->ToolBar1.enabled(IDM_OTEVRIT));
 }
 

@@ -65,7 +65,7 @@ TEST_F(TextFilesTest, EditedFilesComeBackByteForByte) {
         const std::size_t bom = c.bytes.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : c.bytes.rfind("\xFF\xFE", 0) == 0 ? 2 : 0;
         EXPECT_EQ(docs.read("t.txt"), c.bytes.substr(0, bom) + c.typed + c.bytes.substr(bom));
         EXPECT_TRUE(prompts.boxes().empty());
-        doc().requestClose();
+        EXPECT_EQ(doc().requestClose(), document::CloseOutcome::Closed); // saved: no question
         ui::pumpPending();
     }
 }

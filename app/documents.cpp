@@ -1,0 +1,122 @@
+// app/documents.cpp — the document table: slots, creating, closing and dropping documents
+#include "app/documents.h"
+
+#include "ui/errors.h"
+#include "ui/files.h"
+#include "ui/text.h"
+
+#include <algorithm>
+
+namespace app {
+
+int DocumentTable::FindFreeSlot() const {
+    for (int i = 0; i < kSlotCount; ++i)
+        if (!DocumentSlots[static_cast<size_t>(i)]) return i;
+    return -1;
+}
+
+bool DocumentTable::AnyDocumentOpen() const {
+    return std::any_of(DocumentSlots.begin(), DocumentSlots.end(), [](auto* w) { return w != nullptr; });
+}
+
+document::Teditor1& DocumentTable::CreateDocumentWindow(int slot, bool fromFile, const std::string& name) {
+    documents_.push_back(std::make_unique<document::Teditor1>(*this, mdiClient()));
+    document::Teditor1& doc = *documents_.back();
+    DocumentSlots.at(static_cast<size_t>(slot)) = &doc;
+    doc.slot = slot;
+    ActiveSlot = static_cast<std::uint8_t>(slot);
+    doc.ApplySettings();
+    const bool backupCopy = ui::extensionOf(name) == ".bcp";
+    try {
+        if (fromFile && !backupCopy) {
+            doc.FileName = name;
+            doc.setCaption(ui::baseName(name));
+            doc.loadFile(name);
+            doc.RichEdit1.setModified(false);
+            doc.ChangedSinceBackup = false;
+        } else {
+            doc.setCaption(languageStrings()[15] + std::to_string(slot + 1));
+            if (backupCopy) {
+                doc.loadFile(name);
+                // a copy has no file of its own yet: closing it asks, and the next tick copies it
+                doc.RichEdit1.setModified(true);
+                doc.ChangedSinceBackup = true;
+            }
+        }
+    } catch (...) {
+        // nothing was loaded: the window goes again, so no empty window claims the file's name
+        SendMessageA(mdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(doc.hwnd()), 0);
+        throw;
+    }
+    setSaveWanted(true); // a new document can be saved
+    return doc;
+}
+
+bool DocumentTable::openReported(int slot, const std::string& name) {
+    try {
+        CreateDocumentWindow(slot, true, name);
+        return true;
+    } catch (const std::exception& e) {
+        ui::reportError(e.what());
+        return false;
+    }
+}
+
+void DocumentTable::CloseAllDocuments() {
+    for (document::Teditor1* doc : DocumentSlots) {
+        if (doc && doc->requestClose() == document::CloseOutcome::KeptOpen) {
+            MayCloseFlag = false;
+            return;
+        }
+    }
+    MayCloseFlag = true;
+}
+
+void DocumentTable::setSaveWanted(bool on) {
+    saveWanted_ = on;
+    updateActions();
+}
+
+void DocumentTable::documentActivated(document::Teditor1& w) {
+    const auto slot = std::find(DocumentSlots.begin(), DocumentSlots.end(), &w);
+    if (slot == DocumentSlots.end()) return; // still being created: its slot comes next
+    ActiveSlot = static_cast<std::uint8_t>(slot - DocumentSlots.begin());
+    setSaveWanted(w.RichEdit1.modified());
+}
+
+void DocumentTable::documentChanged(document::Teditor1&) {
+    if (!saveWanted_) setSaveWanted(true);
+}
+
+void DocumentTable::documentDestroyed(document::Teditor1* w) {
+    for (auto& slot : DocumentSlots)
+        if (slot == w) slot = nullptr;
+    // the window is gone and its thunk no longer touches the object: free it now
+    std::erase_if(documents_, [w](const auto& p) { return p.get() == w; });
+    updateActions();
+}
+
+void DocumentTable::onDropFiles(HDROP drop) {
+    std::vector<std::string> files;
+    const UINT n = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < n; ++i) {
+        std::string name(DragQueryFileA(drop, i, nullptr, 0) + 1, '\0');
+        name.resize(DragQueryFileA(drop, i, name.data(), static_cast<UINT>(name.size())));
+        files.push_back(name);
+    }
+    DragFinish(drop);
+    dropFiles(files);
+}
+
+void DocumentTable::dropFiles(const std::vector<std::string>& files) {
+    for (const auto& name : files) {
+        const int slot = FindFreeSlot();
+        if (slot < 0) {
+            warnNoSlot(languageStrings()[3] + ui::baseName(name));
+            return;
+        }
+        openReported(slot, name); // a file that cannot be read does not stop the later ones
+    }
+}
+
+} // namespace app

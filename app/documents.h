@@ -1,0 +1,65 @@
+// app/documents.h — the document table: the slots of the open document windows; creating,
+// closing and dropping documents
+#pragma once
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "document/editor.h"
+#include "document/host.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace app {
+
+constexpr int kSlotCount = 201;
+
+class DocumentTable : public document::DocumentHost {
+public:
+    std::array<document::Teditor1*, kSlotCount> DocumentSlots{};
+    std::uint8_t ActiveSlot = 0;
+    // whether the last close asked of the documents let them all go
+    bool MayCloseFlag = false;
+
+    document::Teditor1* activeDocument() const { return DocumentSlots[ActiveSlot]; }
+    int FindFreeSlot() const;
+    bool AnyDocumentOpen() const;
+    // Creates a document window in `slot`; with `fromFile` it loads `name` (a ".bcp" name
+    // loads as an untitled copy). Throws AppError when the file cannot be read; the window
+    // made for it is closed again then.
+    document::Teditor1& CreateDocumentWindow(int slot, bool fromFile, const std::string& name);
+    // Opens one file as a document and reports a failure; false when it was not opened.
+    bool openReported(int slot, const std::string& name);
+    // Asks every document to close; MayCloseFlag tells whether all went.
+    void CloseAllDocuments();
+    // Handles a file drop of the files named (full paths), as WM_DROPFILES does.
+    void dropFiles(const std::vector<std::string>& files);
+
+    // Whether Save is offered: a change since the document was activated, created or saved.
+    bool saveWanted() const { return saveWanted_; }
+    void setSaveWanted(bool on);
+
+    void documentActivated(document::Teditor1& w) override;
+    void documentChanged(document::Teditor1& w) override;
+    void documentDestroyed(document::Teditor1* w) override;
+
+protected:
+    ~DocumentTable() override = default;
+    void onDropFiles(HDROP drop);
+    // Destroys every document window (the frame is going).
+    void destroyDocuments() { documents_.clear(); }
+
+    virtual HWND mdiClient() const = 0;
+    virtual void warnNoSlot(const std::string& text) = 0;
+    virtual void updateActions() = 0;
+
+private:
+    std::vector<std::unique_ptr<document::Teditor1>> documents_;
+    bool saveWanted_ = false;
+};
+
+} // namespace app

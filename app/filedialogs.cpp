@@ -1,0 +1,59 @@
+// app/filedialogs.cpp — the open and save dialogs of the main window
+#include "app/filedialogs.h"
+
+namespace app {
+namespace {
+
+constexpr char kDefaultFilter[] = "Formátovaný text (*.rtf)|*.rtf|Textový soubor (*.txt)|*.txt";
+
+} // namespace
+
+std::optional<ui::FileChoice> runOpenDialog(HWND owner, FileDialogState& state) {
+    ui::FileDialogArgs args;
+    args.owner = owner;
+    args.filter = state.filter.empty() ? kDefaultFilter : state.filter;
+    args.defaultExt = "rtf";
+    args.filterIndex = state.filterIndex;
+    args.fileName = state.fileName; // the dialog opens where the last file was
+    args.mustExist = true;
+    auto choice = ui::prompts().openFile(args);
+    if (choice) {
+        state.filterIndex = choice->filterIndex;
+        state.fileName = choice->path;
+    }
+    return choice;
+}
+
+std::optional<std::string> runSaveDialog(HWND owner, FileDialogState& state, document::Teditor1& doc,
+                                         const std::vector<std::string>& strings) {
+    ui::FileDialogArgs args;
+    args.owner = owner;
+    args.filter = state.filter.empty() ? kDefaultFilter : state.filter;
+    args.defaultExt = "rtf";
+    // The dialog opens on the type the document is written in: a formatted document offered
+    // as "text" (the type last chosen for another document) would be written as RTF under a
+    // text file's name and extension.
+    state.filterIndex = doc.RichEdit1.plainText() ? 2 : 1;
+    args.filterIndex = state.filterIndex;
+    args.fileName = doc.FileName; // a named document: its folder and name
+    args.onTypeChange = [owner, &state, &doc, &strings](int index) {
+        if (index == 2 && !doc.RichEdit1.plainText()) {
+            const int answer =
+                ui::prompts().messageBox(owner, strings[9], strings[10], MB_ICONQUESTION | MB_YESNO);
+            if (answer == IDYES) {
+                doc.RichEdit1.setPlainText(true);
+            } else {
+                index = 1;
+            }
+        }
+        state.filterIndex = index;
+        return index;
+    };
+    const auto choice = ui::prompts().saveFile(args);
+    if (!choice) return std::nullopt;
+    state.filterIndex = choice->filterIndex;
+    state.fileName = choice->path;
+    return choice->path;
+}
+
+} // namespace app

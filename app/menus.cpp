@@ -1,0 +1,133 @@
+// app/menus.cpp — the main menu table and the menu bar and accelerators built from it
+//
+// To add a menu item: add a row where the menu shows it, with its command ID (and its
+// shortcut, which also becomes an accelerator), and a command entry for that ID (commands.h).
+#include "app/menus.h"
+
+#include "app/resource.h"
+
+#include <iterator>
+
+namespace app {
+namespace {
+
+using R = MenuRow;
+constexpr BYTE kCtrl = FCONTROL;
+
+const MenuRow kMenuRows[] = {
+    {R::Menu, mmSoubor1, "Soubor"},
+    {R::Item, mmNovy1, "Nový", IDM_NOVY},
+    {R::Item, mmOtevrit1, "Otevřít", IDM_OTEVRIT, {kCtrl, 'O'}},
+    {R::Item, mmZavrit1, "Zavřít", IDM_ZAVRIT},
+    {R::Separator},
+    {R::Item, mmUlozit1, "Uložit", IDM_ULOZIT, {kCtrl, 'S'}},
+    {R::Item, mmUlozitJako1, "Uložit jako", IDM_ULOZITJAKO},
+    {R::Separator},
+    {R::Item, mmTisk1, "Tisk", IDM_TISK, {kCtrl, 'P'}},
+    {R::Separator},
+    {R::Item, mmKonec1, "Konec", IDM_KONEC, {FALT, VK_F4}},
+    {R::Menu, mmUpravy1, "Úpravy", 0, {}, true},
+    {R::Item, mmPismo1, "Písmo", IDM_PISMO},
+    {R::Separator},
+    {R::Item, mmVyjmout1, "Vyjmout", IDM_VYJMOUT},
+    {R::Item, mmKopirovat1, "Kopírovat", IDM_KOPIROVAT},
+    {R::Item, mmVlozit1, "Vložit", IDM_VLOZIT},
+    {R::Separator},
+    {R::Item, mmZalamovatRadky1, "Zalamování řádků", IDM_ZALAMOVAT},
+    {R::Menu, mmZobrazit1, "Zobrazit"},
+    {R::Submenu, mmPanelyNastroju1, "Panely nástrojů"},
+    {R::Item, mmStandardni1, "Standardní", IDM_STANDARDNI},
+    {R::Item, mmFormat1, "Formát", IDM_FORMAT},
+    {R::EndSubmenu},
+    {R::Item, mmStavovyRadek1, "Stavový řádek", IDM_STAVOVY},
+    {R::Menu, mmFunkce1, "Funkce", 0, {}, true},
+    {R::Item, mmSpocitatSlova1, "Spočítat slova", IDM_SLOVA},
+    {R::Item, mmSpocitatZnaky1, "Spočítat znaky", IDM_ZNAKY},
+    {R::Item, mmSpocitatZnakyBezMezer1, "Spočítat znaky bez mezer", IDM_ZNAKYBEZMEZER},
+    {R::Item, mmPocetRadku1, "Počet řádků", IDM_RADKY},
+    {R::Menu, mmMoznosti1, "Možnosti"},
+    {R::Item, mmNastaveni1, "Nastavení", IDM_NASTAVENI},
+    {R::Separator},
+    {R::Item, mmZobrazitPrevodnikZn1, "Zobrazit/Upravit převodník znaků", IDM_PREVODNIK},
+    {R::Item, mmPrevestZnaky1, "Převést znaky", IDM_PREVEST},
+    {R::Menu, mmOkno1, "Okno", 0, {}, true},
+    {R::Item, mmNasebe1, "Na sebe", IDM_NASEBE},
+    {R::Item, mmVedlesebe1, "Vedle sebe", IDM_VEDLESEBE},
+    {R::Item, mmUsporadat1, "Uspořádat", IDM_USPORADAT},
+    {R::Menu, mmNapoveda1, "Nápověda"},
+    {R::Item, mmTemataNapovedy1, "Témata nápovědy", IDM_TEMATA, {0, VK_F1}},
+    {R::Item, mmOProgramu1, "O programu", IDM_OPROGRAMU},
+};
+
+std::string keyName(WORD key) {
+    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::string(1, static_cast<char>(key));
+    if (key >= VK_F1 && key <= VK_F24) return "F" + std::to_string(key - VK_F1 + 1);
+    return "?";
+}
+
+} // namespace
+
+std::string shortcutText(Shortcut s) {
+    if (!s.key) return {};
+    std::string text;
+    if (s.modifiers & FCONTROL) text += "Ctrl+";
+    if (s.modifiers & FALT) text += "Alt+";
+    if (s.modifiers & FSHIFT) text += "Shift+";
+    return text + keyName(s.key);
+}
+
+MainMenu::~MainMenu() {
+    if (accel_) DestroyAcceleratorTable(accel_);
+}
+
+void MainMenu::build() {
+    bar_.reset(CreateMenu());
+    HMENU current = nullptr, outer = nullptr;
+    std::vector<ACCEL> keys;
+    for (const MenuRow& r : kMenuRows) {
+        switch (r.kind) {
+        case R::Menu:
+        case R::Submenu: {
+            HMENU parent = r.kind == R::Menu ? bar_.get() : current;
+            HMENU sub = CreatePopupMenu();
+            AppendMenuA(parent, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub), r.caption);
+            items_[r.index].attach(parent, 0, sub);
+            outer = r.kind == R::Submenu ? current : nullptr;
+            current = sub;
+            break;
+        }
+        case R::EndSubmenu: current = outer; break;
+        case R::Separator: AppendMenuA(current, MF_SEPARATOR, 0, nullptr); break;
+        case R::Item: {
+            std::string text = r.caption;
+            if (r.shortcut.key) {
+                text += "\t" + shortcutText(r.shortcut);
+                keys.push_back({static_cast<BYTE>(r.shortcut.modifiers | FVIRTKEY), r.shortcut.key,
+                                static_cast<WORD>(r.id)});
+            }
+            AppendMenuA(current, MF_STRING, r.id, text.c_str());
+            items_[r.index].attach(current, r.id);
+            break;
+        }
+        }
+    }
+    accel_ = CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
+}
+
+std::vector<ui::MenuItem*> MainMenu::itemsOf(UINT id) {
+    std::vector<ui::MenuItem*> found;
+    for (const MenuRow& r : kMenuRows)
+        if (r.kind == R::Item && r.id == id) found.push_back(&items_[r.index]);
+    return found;
+}
+
+void MainMenu::enableDocumentMenus(bool on) {
+    for (const MenuRow& r : kMenuRows)
+        if (r.needsDocument) items_[r.index].setEnabled(on);
+}
+
+void MainMenu::setCaptions(const std::vector<std::string>& captions) {
+    for (size_t k = 0; k < kMenuCount && k < captions.size(); ++k) items_[k].setCaption(captions[k]);
+}
+
+} // namespace app
