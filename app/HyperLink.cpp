@@ -6,6 +6,8 @@
 
 #include <thread>
 
+#include "ui/gdi.h"
+
 namespace app {
 namespace {
 constexpr char kClassName[] = "NotavoHyperLink";
@@ -55,11 +57,11 @@ void THyperLink::create(HWND parent, int x, int y, const std::string& text, ui::
     background_.reset(CreateSolidBrush(background));
 
     SIZE extent{};
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font_.get());
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    {
+        const ui::WindowDC screen;
+        const ui::Selection font(screen.get(), font_.get());
+        GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    }
     ui::Window::create(0, kClassName, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, extent.cx + 2,
                        extent.cy + 2, parent, nullptr);
 }
@@ -93,19 +95,19 @@ void THyperLink::onMouseLeave() {
 }
 
 void THyperLink::onPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd(), &ps);
+    const ui::PaintDC paint(hwnd());
+    const HDC dc = paint.get();
     RECT r;
     GetClientRect(hwnd(), &r);
     FillRect(dc, &r, static_cast<HBRUSH>(background_.get()));
-    HGDIOBJ old = SelectObject(dc, font_.get());
-    SetTextColor(dc, kBlue);
-    SetBkMode(dc, TRANSPARENT);
-    const std::string text = caption();
-    TextOutA(dc, 1, 1, text.c_str(), static_cast<int>(text.size()));
-    SelectObject(dc, old);
+    {
+        const ui::Selection font(dc, font_.get());
+        SetTextColor(dc, kBlue);
+        SetBkMode(dc, TRANSPARENT);
+        const std::string text = caption();
+        TextOutA(dc, 1, 1, text.c_str(), static_cast<int>(text.size()));
+    }
     if (GetFocus() == hwnd()) DrawFocusRect(dc, &r);
-    EndPaint(hwnd(), &ps);
 }
 
 LRESULT THyperLink::handle(UINT msg, WPARAM wp, LPARAM lp) {

@@ -3,6 +3,7 @@
 
 #include "document/printlayout.h"
 #include "document/rtfruns.h"
+#include "ui/gdi.h"
 #include "ui/unique.h"
 
 #include <algorithm>
@@ -69,10 +70,7 @@ private:
 
 class GdiMeasure final : public Measure {
 public:
-    GdiMeasure(HDC dc, DeviceFonts& fonts) : dc_(dc), fonts_(fonts), saved_(SaveDC(dc)) {}
-    ~GdiMeasure() override { RestoreDC(dc_, saved_); }
-    GdiMeasure(const GdiMeasure&) = delete;
-    GdiMeasure& operator=(const GdiMeasure&) = delete;
+    GdiMeasure(HDC dc, DeviceFonts& fonts) : dc_(dc), fonts_(fonts), saved_(dc) {}
 
     FontMetrics metrics(int format) override {
         select(format);
@@ -102,12 +100,12 @@ private:
     }
     HDC dc_;
     DeviceFonts& fonts_;
-    int saved_;
+    ui::SavedDC saved_; // the fonts selected for measuring go with it
     int selected_ = -1;
 };
 
 void drawPage(HDC dc, const Page& page, DeviceFonts& fonts, const RtfDocument& doc, POINT origin) {
-    const int saved = SaveDC(dc);
+    const ui::SavedDC saved(dc); // fonts, colours and modes set here go with it
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
     for (const Piece& p : page.pieces) {
@@ -117,7 +115,6 @@ void drawPage(HDC dc, const Page& page, DeviceFonts& fonts, const RtfDocument& d
         TextOutW(dc, origin.x + p.x, origin.y + p.baseline, reinterpret_cast<const wchar_t*>(p.text.data()),
                  static_cast<int>(p.text.size()));
     }
-    RestoreDC(dc, saved);
 }
 
 // Puts a device context in text mapping mode and gives it back its own at the end.

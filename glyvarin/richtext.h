@@ -5,12 +5,14 @@
 
 #include <richedit.h>
 
+#include "ui/unique.h"
+
 #include <string>
 #include <string_view>
 
 namespace glyvarin {
 
-class RichText {
+class RichText : ui::Pinned {
 public:
     explicit RichText(HWND h) : hwnd_(h) {}
     HWND hwnd() const { return hwnd_; }

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include "ui/unique.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,13 +12,13 @@ namespace ui {
 
 class Action;
 
-class ActionClient {
+class ActionClient : Pinned { // an action holds its clients by address
 public:
     virtual ~ActionClient() = default;
     virtual void sync(const Action& a) = 0;
 };
 
-class Action {
+class Action : Pinned { // its clients show its state: one action, one place
 public:
     std::function<void()> onExecute;
 

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "ui/actions.h"
+#include "ui/unique.h"
 
 #include <functional>
 #include <map>
@@ -13,7 +14,7 @@
 
 namespace ui {
 
-class StatusBar {
+class StatusBar : Pinned {
 public:
     void create(HWND parent, UINT id, const std::vector<int>& widths);
     HWND hwnd() const { return hwnd_; }
@@ -37,7 +38,7 @@ struct ToolButtonDef {
     BYTE style = BTNS_BUTTON;
 };
 
-class ToolBar {
+class ToolBar : Pinned {
 public:
     void create(HWND parent, UINT id, HIMAGELIST images, HIMAGELIST disabled,
                 const std::vector<ToolButtonDef>& buttons);
@@ -74,7 +75,8 @@ private:
     UINT id_;
 };
 
-class ComboBox {
+// Its edit field's subclass procedure holds `this`: a combo box stays where it was created.
+class ComboBox : Pinned {
 public:
     void create(HWND parent, UINT id, int width, bool sorted, HFONT font);
     HWND hwnd() const { return hwnd_; }
@@ -96,7 +98,7 @@ private:
 };
 
 // A cool bar (rebar) whose bands hold tool bars.
-class CoolBar {
+class CoolBar : Pinned {
 public:
     void create(HWND parent, UINT id);
     HWND hwnd() const { return hwnd_; }

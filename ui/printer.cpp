@@ -2,6 +2,7 @@
 #include "ui/printer.h"
 
 #include "ui/errors.h"
+#include "ui/gdi.h"
 
 namespace ui {
 namespace {
@@ -11,39 +12,36 @@ public:
     explicit Printer(HDC dc) : dc_(dc) {}
     ~Printer() override {
         if (started_) abortDocument();
-        DeleteDC(dc_);
     }
-    Printer(const Printer&) = delete;
-    Printer& operator=(const Printer&) = delete;
 
-    HDC target() const override { return dc_; }
-    PageGeometry geometry() const override { return geometryOf(dc_); }
+    HDC target() const override { return dc_.get(); }
+    PageGeometry geometry() const override { return geometryOf(dc_.get()); }
 
     void startDocument(const std::string& title) override {
         DOCINFOA di{};
         di.cbSize = sizeof di;
         di.lpszDocName = title.c_str();
-        if (StartDocA(dc_, &di) <= 0) throwLastError();
+        if (StartDocA(dc_.get(), &di) <= 0) throwLastError();
         started_ = true;
     }
     HDC startPage() override {
-        if (StartPage(dc_) <= 0) throwLastError();
-        return dc_;
+        if (StartPage(dc_.get()) <= 0) throwLastError();
+        return dc_.get();
     }
     void endPage() override {
-        if (EndPage(dc_) <= 0) throwLastError();
+        if (EndPage(dc_.get()) <= 0) throwLastError();
     }
     void endDocument() override {
         started_ = false;
-        if (EndDoc(dc_) <= 0) throwLastError();
+        if (EndDoc(dc_.get()) <= 0) throwLastError();
     }
     void abortDocument() noexcept override {
-        if (started_) AbortDoc(dc_);
+        if (started_) AbortDoc(dc_.get());
         started_ = false;
     }
 
 private:
-    HDC dc_;
+    UniqueDC dc_;
     bool started_ = false;
 };
 

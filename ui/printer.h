@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "ui/unique.h"
+
 namespace ui {
 
 // The page in device pixels. The printable area starts at the device origin; the paper
@@ -16,7 +18,7 @@ struct PageGeometry {
     int offsetX = 0, offsetY = 0;        // printable area from the sheet's corner
 };
 
-class PrintDevice {
+class PrintDevice : Pinned {
 public:
     virtual ~PrintDevice() = default;
     // The device the text is measured on (for a printer, its own device context).

@@ -6,6 +6,7 @@
 #include <dlgs.h>
 
 #include "ui/errors.h"
+#include "ui/gdi.h"
 #include "ui/printer.h"
 
 #include <vector>
@@ -80,9 +81,7 @@ std::optional<FileChoice> runFileDialog(const FileDialogArgs& a, bool save) {
 
 std::optional<FontChoice> runFontDialog(HWND owner, const FontChoice& initial) {
     LOGFONTA lf{};
-    HDC dc = GetDC(owner);
-    lf.lfHeight = -MulDiv(initial.sizePt, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    ReleaseDC(owner, dc);
+    lf.lfHeight = -MulDiv(initial.sizePt, GetDeviceCaps(WindowDC(owner).get(), LOGPIXELSY), 72);
     lf.lfWeight = initial.bold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = initial.italic;
     lf.lfUnderline = initial.underline;
@@ -124,7 +123,7 @@ std::optional<COLORREF> runColorDialog(HWND owner, COLORREF initial) {
 }
 
 // The printer chosen in the print dialog (or the default one), kept for the whole run.
-class CurrentPrinter {
+class CurrentPrinter : Pinned { // owns the dialog's DEVMODE and DEVNAMES blocks
 public:
     ~CurrentPrinter() { forget(); }
 

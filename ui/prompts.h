@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "ui/unique.h"
+
 namespace ui {
 
 struct FileDialogArgs {
@@ -40,7 +42,7 @@ struct FontChoice {
     COLORREF color = 0;
 };
 
-class Prompts {
+class Prompts : Pinned {
 public:
     virtual ~Prompts() = default;
     virtual int messageBox(HWND owner, const std::string& text, const std::string& caption,
@@ -62,7 +64,7 @@ public:
 // The installed prompts: the Win32 ones unless a PromptsOverride is alive.
 Prompts& prompts();
 
-class PromptsOverride {
+class PromptsOverride : Pinned {
 public:
     explicit PromptsOverride(Prompts& p);
     ~PromptsOverride();

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/unique.h"
+
 namespace ui {
 
 struct CharStyle {
@@ -18,7 +20,7 @@ struct CharStyle {
     BYTE charset = EASTEUROPE_CHARSET;
 };
 
-class RichEdit {
+class RichEdit : Pinned {
 public:
     // Loads the rich-edit library once for the process (riched20.dll).
     static void loadLibrary();

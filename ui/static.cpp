@@ -2,6 +2,7 @@
 #include "ui/static.h"
 
 #include "ui/errors.h"
+#include "ui/gdi.h"
 
 namespace ui {
 namespace {
@@ -31,10 +32,7 @@ UniqueGdi createFont(const FontSpec& font) {
 }
 
 int pointsToHeight(int points) {
-    HDC dc = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
-    return -MulDiv(points, dpi, 72);
+    return -MulDiv(points, GetDeviceCaps(WindowDC().get(), LOGPIXELSY), 72);
 }
 
 LOGFONTA fontInfo(HFONT font) {

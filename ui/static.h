@@ -27,7 +27,7 @@ LOGFONTA fontInfo(HFONT font);
 
 // A line of static text with its own font and colours. The window holding it answers
 // WM_CTLCOLORSTATIC through colorize().
-class Label {
+class Label : Pinned {
 public:
     // `align` is SS_LEFT, SS_CENTER or SS_RIGHT: where the text sits in the label's box.
     void create(HWND parent, int x, int y, int width, int height, const FontSpec& font,
@@ -50,7 +50,7 @@ private:
 };
 
 // A bitmap shown at its own size; the control keeps the bitmap for as long as it lives.
-class Picture {
+class Picture : Pinned {
 public:
     void create(HWND parent, int x, int y, UniqueGdi bitmap);
     HWND hwnd() const { return hwnd_; }
@@ -62,7 +62,7 @@ private:
     UniqueGdi bitmap_;
 };
 
-class PushButton {
+class PushButton : Pinned {
 public:
     void create(HWND parent, UINT id, int x, int y, int width, int height, HFONT font);
     HWND hwnd() const { return hwnd_; }

@@ -58,6 +58,18 @@ using UniqueModule = Unique<ModuleTraits>;
 using UniqueGdi = Unique<GdiTraits>;
 using UniqueMenu = Unique<MenuTraits>;
 
+// Base of the wrappers that own a handle or that Win32 and other objects know by address (a
+// subclass procedure's data, an action's clients): never copied, and so never moved either.
+class Pinned {
+public:
+    Pinned(const Pinned&) = delete;
+    Pinned& operator=(const Pinned&) = delete;
+
+protected:
+    Pinned() = default;
+    ~Pinned() = default;
+};
+
 // Runs a function when the scope ends, unless dismissed.
 template <class F> class ScopeExit {
 public:

@@ -3,6 +3,7 @@
 #include "document/print.h"
 #include "tests/win/printrecord.h"
 #include "tests/win/support.h"
+#include "ui/gdi.h"
 #include "ui/window.h"
 
 #include <cstdlib>
@@ -29,15 +30,12 @@ const PrintedText* find(const PrintJob& job, const std::string& text) {
 
 // The width of a printed text in its font (96 dpi, as the recording printer measures).
 int widthOf(const PrintedText& t) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HFONT f = CreateFontA(t.height, 0, 0, 0, t.bold ? FW_BOLD : FW_NORMAL, t.italic, t.underline, 0, EASTEUROPE_CHARSET,
-                          OUT_TT_PRECIS, 0, 0, 0, t.face.c_str());
-    HGDIOBJ old = SelectObject(dc, f);
+    const ui::UniqueDC dc = ui::memoryDC(nullptr);
+    const ui::UniqueGdi f{CreateFontA(t.height, 0, 0, 0, t.bold ? FW_BOLD : FW_NORMAL, t.italic, t.underline, 0,
+                                      EASTEUROPE_CHARSET, OUT_TT_PRECIS, 0, 0, 0, t.face.c_str())};
+    const ui::Selection font(dc.get(), f.get());
     SIZE s{};
-    GetTextExtentPoint32A(dc, t.text.c_str(), static_cast<int>(t.text.size()), &s);
-    SelectObject(dc, old);
-    DeleteObject(f);
-    DeleteDC(dc);
+    GetTextExtentPoint32A(dc.get(), t.text.c_str(), static_cast<int>(t.text.size()), &s);
     return s.cx;
 }
 

@@ -111,11 +111,10 @@ ui::PageGeometry RecordingPrinter::a4() {
 }
 
 RecordingPrinter::RecordingPrinter(std::shared_ptr<PrintJob> job, ui::PageGeometry g)
-    : job_(std::move(job)), geometry_(g), reference_(CreateCompatibleDC(nullptr)) {}
+    : job_(std::move(job)), geometry_(g), reference_(ui::memoryDC(nullptr)) {}
 
 RecordingPrinter::~RecordingPrinter() {
     dropPage();
-    DeleteDC(reference_);
 }
 
 void RecordingPrinter::startDocument(const std::string& title) {
@@ -127,7 +126,7 @@ HDC RecordingPrinter::startPage() {
     dropPage();
     // the frame in 0.01 mm
     RECT frame{0, 0, MulDiv(geometry_.width, 2540, geometry_.dpiX), MulDiv(geometry_.height, 2540, geometry_.dpiY)};
-    page_ = CreateEnhMetaFileA(reference_, nullptr, &frame, nullptr);
+    page_ = CreateEnhMetaFileA(reference_.get(), nullptr, &frame, nullptr);
     if (!page_) ui::throwLastError();
     ++job_->pagesBegun;
     return page_;

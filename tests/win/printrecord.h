@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include "ui/gdi.h"
 #include "ui/printer.h"
 
 #include <memory>
@@ -47,7 +48,7 @@ public:
     // From the `page`-th page begun (1 = the first), ending it fails as a printer error.
     void failAtEndOfPage(int page) { failAt_ = page; }
 
-    HDC target() const override { return reference_; }
+    HDC target() const override { return reference_.get(); }
     ui::PageGeometry geometry() const override { return geometry_; }
     void startDocument(const std::string& title) override;
     HDC startPage() override;
@@ -59,7 +60,7 @@ private:
     void dropPage();
     std::shared_ptr<PrintJob> job_;
     ui::PageGeometry geometry_;
-    HDC reference_;
+    ui::UniqueDC reference_;
     HDC page_ = nullptr;
     int failAt_ = 0;
 };

@@ -9,6 +9,7 @@
 #include "lang/library.h"
 #include "tests/win/support.h"
 #include "ui/files.h"
+#include "ui/gdi.h"
 #include "ui/static.h"
 #include "ui/window.h"
 
@@ -119,12 +120,10 @@ TEST(Pictures, ResourcesDecodeToTheirSizes) {
     // the bitmap keeps size and pixels (row padding: 121 * 3 is not a multiple of four)
     const ui::UniqueGdi bitmap = app::makeBitmap(*about);
     EXPECT_EQ(bitmapSize(static_cast<HBITMAP>(bitmap.get())).cx, 121);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap.get());
+    const ui::UniqueDC dc = ui::memoryDC(nullptr);
+    const ui::Selection selected(dc.get(), bitmap.get());
     for (const POINT p : {POINT{0, 0}, POINT{120, 60}, POINT{60, 120}})
-        EXPECT_EQ(GetPixel(dc, p.x, p.y), about->pixel(p.x, p.y)) << p.x << "," << p.y;
-    SelectObject(dc, old);
-    DeleteDC(dc);
+        EXPECT_EQ(GetPixel(dc.get(), p.x, p.y), about->pixel(p.x, p.y)) << p.x << "," << p.y;
 }
 
 TEST(Pictures, DamagedDataIsRefusedNotFatal) {
