@@ -11,7 +11,7 @@ CommandTable::CommandTable(Thlavni1& frame) : frame_(frame) {
     const CommandList lists[] = {kFileCommands, kEditCommands, kViewCommands};
     for (const CommandList& list : lists)
         for (const CommandDef& def : list) {
-            auto e = std::make_unique<Entry>(Entry{&def, {}});
+            auto e = std::make_unique<Entry>(&def); // the action is made in place: it never moves
             e->action.onExecute = [this, run = def.run] { run(frame_); };
             entries_.push_back(std::move(e));
         }
