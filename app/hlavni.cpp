@@ -7,6 +7,7 @@
 #include "lang/library.h"
 #include "settings/datafolder.h"
 #include "ui/errors.h"
+#include "ui/monitor.h"
 
 #include <algorithm>
 
@@ -14,6 +15,7 @@ namespace app {
 namespace {
 
 constexpr char kClassName[] = "NotavoHlavni";
+constexpr ui::Size kMinimumSize{400, 300}; // the menus, the tool bars and a document in view
 
 // The document's context menu runs the main menu's items of the same name.
 struct ContextCommand {
@@ -91,8 +93,11 @@ bool Thlavni1::FormCreate() {
 }
 
 void Thlavni1::show(int showCommand, const std::vector<std::string>& arguments) {
+    // the stored rectangle, brought onto a monitor: one unplugged since, or a size of 0 or less,
+    // must not hide the window
     const auto& o = settings_->Okno;
-    MoveWindow(hwnd(), o.Levy, o.Horni, o.Sirka, o.Vyska, FALSE);
+    const ui::Box b = ui::onScreen({o.Levy, o.Horni, o.Sirka, o.Vyska}, kMinimumSize);
+    MoveWindow(hwnd(), b.left, b.top, b.width, b.height, FALSE);
     ShowWindow(hwnd(), showCommand);
     UpdateWindow(hwnd());
     FormShow(arguments);

@@ -9,6 +9,7 @@
 #include "files/files.h"
 #include "ui/errors.h"
 #include "ui/files.h"
+#include "ui/monitor.h"
 #include "ui/prompts.h"
 #include "ui/text.h"
 
@@ -51,13 +52,22 @@ HWND createRuler(HWND parent) {
                            nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
+// The stored size of new document windows, at least a usable minimum and at most the work area
+// of the monitor the main window is on: a size of 0 or less must not leave a sliver.
+ui::Size usableSize(const settings::TMaleOkno& e, HWND mdiClient) {
+    RECT r{};
+    GetWindowRect(mdiClient, &r);
+    const ui::Area work = ui::workAreaNear({r.left, r.top, r.right - r.left, r.bottom - r.top});
+    return ui::fitSize({e.Sirka, e.Vyska}, {200, 150}, {work.width(), work.height()});
+}
+
 } // namespace
 
 Teditor1::Teditor1(DocumentHost& host, HWND mdiClient) : host_(host), client_(mdiClient) {
     registerClass(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr, LoadIconA(nullptr, IDI_APPLICATION));
-    const auto& e = host_.settings().Editor;
+    const ui::Size size = usableSize(host_.settings().Editor, mdiClient);
     createMdiChild(client_, kClassName, "", WS_VISIBLE | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                   e.Sirka, e.Vyska);
+                   size.width, size.height);
     // shown at creation: a window that remembers sizes records its first size
     if (host_.settings().Okna) {
         RECT r;
@@ -121,7 +131,8 @@ void Teditor1::FormCreate() {
 
 void Teditor1::ApplySettings() {
     const auto& e = host_.settings().Editor;
-    SetWindowPos(hwnd(), nullptr, 0, 0, e.Sirka, e.Vyska, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const ui::Size size = usableSize(e, client_);
+    SetWindowPos(hwnd(), nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RichEdit1.setBackground(ui::resolveColor(e.Pozadi));
     RichEdit1.setInsertionStyle(ui::CharStyle{e.Pismo, e.Velikost, ui::resolveColor(e.Barva)});
     RichEdit1.setModified(false);
