@@ -23,6 +23,9 @@ key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Notavo'
 reg_value() { wine reg query "$1\\$key" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'; }
 has_all_files() { local f; for f in "${files[@]}" uninstall.exe; do [ -f "$1/$f" ] || return 1; done; }
 gone() { [ ! -e "$1" ]; }
+# the user guide, when the build makes one: its window is titled as its project says
+has_help() { printf '%s\n' "${files[@]}" | grep -qx napovedaN5.chm; }
+help_title=$(sed -n 's/^Title=//p' "$src/help/napoveda.hhp" 2>/dev/null | tr -d '\r')
 
 # install_and_use ROOT DIR STARTMENU [INSTALLER ARGS...]
 install_and_use() {
@@ -48,6 +51,10 @@ install_and_use() {
   NV_PID=$!
   check "$root: the installed program starts" xw_wait '^Notavo$' 40
   check "$root: its Czech language library is found" test "$(probe windows | grep '^doc: ')" = "doc: Dokument 1"
+  if has_help; then
+    probe command 1600 # Nápověda > Témata nápovědy: the user guide beside the program
+    check "$root: its help opens" xw_wait "^$help_title\$" 20
+  fi
   probe close
   check "$root: it ends when its window closes" nv_wait_exit 20
   check "$root: settings written in the user's data folder" test -f "$DATA/Notavo.ini"
