@@ -7,6 +7,8 @@
 //   probe close              posts WM_CLOSE to the main window
 //   probe boxes              "box: <caption>|<text>" for each message box shown
 //   probe answer CAPTION ID  presses button ID (6 Yes, 7 No, 2 Cancel, 1 OK) in the box titled CAPTION
+//   probe post CLASS MSG     posts the message MSG (a number, no parameters) to the top-level
+//                            window of that class, e.g. 16 (WM_CLOSE) as its close box does
 //   probe top CLASS          the top-level window of that class: "top: <caption>|<visible>|x y w h",
 //                            then "child: <class>|<text>|x y w h" per control (screen coordinates)
 #include <windows.h>
@@ -114,6 +116,10 @@ int main(int argc, char** argv) {
     if (cmd == "menu") return menu();
     if (cmd == "boxes") return EnumWindows(listBox, 0), 0;
     if (cmd == "top" && argc > 2) return top(argv[2]);
+    if (cmd == "post" && argc > 3) {
+        HWND w = FindWindowA(argv[2], nullptr);
+        return w && PostMessageA(w, static_cast<UINT>(std::atoi(argv[3])), 0, 0) ? 0 : 1;
+    }
     if (cmd == "close" && frame()) return PostMessageA(frame(), WM_CLOSE, 0, 0) ? 0 : 1;
     if (cmd == "command" && argc > 2 && frame())
         return PostMessageA(frame(), WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0) ? 0 : 1;
