@@ -20,37 +20,8 @@ namespace {
 
 constexpr char kClassName[] = "NotavoEditor";
 constexpr UINT kRichEditId = 100;
-constexpr int kRulerHeight = 33;
+constexpr int kRulerHeight = ruler::kStripHeight;
 constexpr UINT_PTR kBackupTimerId = 1;
-
-LRESULT CALLBACK rulerProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_PAINT) { // the ruler strip: a 2-pixel line at y = 14 across its width
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(h, &ps);
-        RECT r;
-        GetClientRect(h, &r);
-        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-        RECT line{r.left, 14, r.right, 16};
-        DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
-        EndPaint(h, &ps);
-        return 0;
-    }
-    return DefWindowProcA(h, msg, wp, lp);
-}
-
-HWND createRuler(HWND parent) {
-    static const bool registered = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = rulerProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.lpszClassName = "NotavoRuler";
-        return RegisterClassA(&wc) != 0;
-    }();
-    (void)registered;
-    return CreateWindowExA(0, "NotavoRuler", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, kRulerHeight, parent,
-                           nullptr, GetModuleHandleA(nullptr), nullptr);
-}
 
 // The stored size of new document windows, at least a usable minimum and at most the work area
 // of the monitor the main window is on: a size of 0 or less must not leave a sliver.
@@ -110,7 +81,6 @@ LRESULT Teditor1::handle(UINT msg, WPARAM wp, LPARAM lp) {
 void Teditor1::onDestroyed() { host_.documentDestroyed(this); }
 
 void Teditor1::FormCreate() {
-    panel_ = createRuler(hwnd());
     RichEdit1.create(hwnd(), kRichEditId);
     firstResizePending_ = true;
     format = FormatState{};
@@ -121,7 +91,9 @@ void Teditor1::FormCreate() {
     RichEdit1.setFirstIndents(0, 0);
     RichEdit1.setModified(false);
     const auto& hints = host_.languageHints();
-    for (int i = 0; i < 3; ++i) rulerHints_[i] = hints.size() > size_t(16 + i) ? hints[16 + i] : "";
+    std::array<std::string, kMarkerCount> tips;
+    for (size_t i = 0; i < tips.size(); ++i) tips[i] = hints.size() > 16 + i ? hints[16 + i] : "";
+    Panel1.create(hwnd(), tips);
     layout();
     // read once: a later change of the settings does not reach an open window
     backupInterval_ = host_.settings().Ulozeni ? host_.settings().Interval : 0;
@@ -141,7 +113,7 @@ void Teditor1::ApplySettings() {
 void Teditor1::layout() {
     RECT r;
     GetClientRect(hwnd(), &r);
-    if (panel_) MoveWindow(panel_, 0, 0, r.right, kRulerHeight, TRUE);
+    if (Panel1.hwnd()) Panel1.setWidth(r.right);
     if (RichEdit1.hwnd())
         MoveWindow(RichEdit1.hwnd(), 0, kRulerHeight, r.right, r.bottom > kRulerHeight ? r.bottom - kRulerHeight : 0,
                    TRUE);

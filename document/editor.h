@@ -2,6 +2,7 @@
 #pragma once
 #include "document/encoding.h"
 #include "document/host.h"
+#include "document/ruler.h"
 #include "ui/printer.h"
 #include "ui/richedit.h"
 #include "ui/timer.h"
@@ -30,6 +31,8 @@ public:
     Teditor1(DocumentHost& host, HWND mdiClient);
 
     ui::RichEdit RichEdit1;
+    // the paragraph ruler above the text (Panel1 with its markers and their drag state)
+    Ruler Panel1{RichEdit1};
     std::string FileName;
     int slot = 0;
     bool ChangedSinceBackup = false;
@@ -88,7 +91,7 @@ public:
     // then stays).
     [[nodiscard]] CloseOutcome requestClose();
 
-    const std::string& rulerHint(int marker) const { return rulerHints_[marker]; }
+    const std::string& rulerHint(int marker) const { return Panel1.hint(static_cast<Marker>(marker)); }
 
 protected:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -118,13 +121,11 @@ private:
 
     DocumentHost& host_;
     HWND client_;
-    HWND panel_ = nullptr; // the ruler strip
     bool firstResizePending_ = true;
     int backupInterval_ = 0;
     // Fingerprint of the content last made safe (copied, reopened from a copy, or saved under a
     // new name): formatting sends no change notification, so a tick compares against it.
     std::optional<std::size_t> safeContent_;
-    std::string rulerHints_[3];
     std::string lastWriteError_;
     std::string chosenPath_;
 };

@@ -255,6 +255,27 @@ void RichEdit::setFirstIndents(long firstTwips, long offsetTwips) {
     SendMessageA(hwnd_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
 }
 
+namespace {
+void setIndent(HWND h, DWORD mask, long twips) {
+    PARAFORMAT2 pf{};
+    pf.cbSize = sizeof pf;
+    pf.dwMask = mask;
+    (mask == PFM_STARTINDENT ? pf.dxStartIndent : mask == PFM_OFFSET ? pf.dxOffset : pf.dxRightIndent) = twips;
+    SendMessageA(h, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+}
+} // namespace
+
+void RichEdit::setStartIndent(long twips) { setIndent(hwnd_, PFM_STARTINDENT, twips); }
+void RichEdit::setOffset(long twips) { setIndent(hwnd_, PFM_OFFSET, twips); }
+void RichEdit::setRightIndent(long twips) { setIndent(hwnd_, PFM_RIGHTINDENT, twips); }
+
+RichEdit::Indents RichEdit::paragraphIndents() const {
+    PARAFORMAT2 pf{};
+    pf.cbSize = sizeof pf;
+    SendMessageA(hwnd_, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+    return {pf.dxStartIndent, pf.dxOffset, pf.dxRightIndent};
+}
+
 void RichEdit::setWordWrap(bool on) {
     wordWrap_ = on;
     // target device NULL with width 0 wraps at the window; width 1 means no wrapping

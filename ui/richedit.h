@@ -67,6 +67,16 @@ public:
     void setInsertionStyle(const CharStyle& s);
     void setBackground(COLORREF c);
     void setFirstIndents(long firstTwips, long offsetTwips);
+    // Indents of the paragraphs touched by the selection, in twips, each set alone: the first
+    // line's (absolute), the following lines' (relative to the first line), the right one.
+    void setStartIndent(long twips);
+    void setOffset(long twips);
+    void setRightIndent(long twips);
+    struct Indents {
+        long start, offset, right;
+    };
+    // As the control reports them for the selection (its first paragraph when they differ).
+    Indents paragraphIndents() const;
     void setWordWrap(bool on);
     bool wordWrap() const { return wordWrap_; }
     // The caret's row and column, both from 1 (rows as the control lays them out).

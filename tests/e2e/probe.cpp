@@ -11,10 +11,18 @@
 //                            window of that class, e.g. 16 (WM_CLOSE) as its close box does
 //   probe top CLASS          the top-level window of that class: "top: <caption>|<visible>|x y w h",
 //                            then "child: <class>|<text>|x y w h" per control (screen coordinates)
+//   probe status             "panel N: <text>" for each panel of the main window's status bar
+//   probe markers            "marker N: x y w h" (screen) for each ruler marker of the active document
+//   probe indents            "para N: <first-line> <following, relative> <right>" in twips for each
+//                            paragraph of the active document (its selection is restored after)
 #include <windows.h>
+
+#include <commctrl.h>
+#include <richedit.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -108,6 +116,103 @@ int top(const char* cls) {
     return 0;
 }
 
+// Memory inside the program, for the messages whose buffers Windows does not carry across
+// processes (status bar texts, paragraph formats).
+class Remote {
+public:
+    Remote(HWND window, size_t size) : size_(size) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (process_) at_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~Remote() {
+        if (at_) VirtualFreeEx(process_, at_, 0, MEM_RELEASE);
+        if (process_) CloseHandle(process_);
+    }
+    Remote(const Remote&) = delete;
+    Remote& operator=(const Remote&) = delete;
+    explicit operator bool() const { return at_ != nullptr; }
+    LPARAM address() const { return reinterpret_cast<LPARAM>(at_); }
+    void write(const void* data, size_t n) { WriteProcessMemory(process_, at_, data, n, nullptr); }
+    void read(void* data, size_t n) const { ReadProcessMemory(process_, at_, data, n, nullptr); }
+    size_t size() const { return size_; }
+
+private:
+    HANDLE process_ = nullptr;
+    void* at_ = nullptr;
+    size_t size_;
+};
+
+HWND childOfClass(HWND parent, const std::string& cls) {
+    for (HWND c : children(parent))
+        if (className(c).rfind(cls, 0) == 0) return c;
+    return nullptr;
+}
+
+HWND activeDocument() {
+    HWND f = frame();
+    HWND client = f ? childOfClass(f, "MDIClient") : nullptr;
+    return client ? reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)) : nullptr;
+}
+
+int status() {
+    HWND bar = frame() ? childOfClass(frame(), STATUSCLASSNAMEA) : nullptr;
+    if (!bar) return std::puts("no status bar"), 1;
+    Remote buf(bar, 1024);
+    if (!buf) return std::puts("no access"), 1;
+    const int n = static_cast<int>(SendMessageA(bar, SB_GETPARTS, 0, 0));
+    for (int i = 0; i < n; ++i) {
+        std::string s(buf.size(), '\0');
+        buf.write(s.data(), s.size());
+        SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(i), buf.address());
+        buf.read(s.data(), s.size());
+        s.resize(std::strlen(s.c_str()));
+        std::printf("panel %d: %s\n", i, utf8(s).c_str());
+    }
+    return 0;
+}
+
+int markers() {
+    HWND doc = activeDocument();
+    HWND strip = doc ? childOfClass(doc, "NotavoRuler") : nullptr;
+    if (!strip) return std::puts("no ruler"), 1;
+    for (HWND m : children(strip))
+        if (className(m) == "NotavoRulerMarker")
+            std::printf("marker %d: %s\n", GetDlgCtrlID(m), rectOf(m).c_str());
+    return 0;
+}
+
+int indents() {
+    HWND doc = activeDocument();
+    HWND edit = doc ? childOfClass(doc, "RichEdit") : nullptr;
+    if (!edit) return std::puts("no document"), 1;
+    Remote buf(edit, sizeof(PARAFORMAT2));
+    if (!buf) return std::puts("no access"), 1;
+    DWORD from = 0, to = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    // where each paragraph starts, in the control's characters (a paragraph end is one
+    // character there, CR LF in the text WM_GETTEXT gives)
+    const std::string text = textOf(edit);
+    std::vector<long> starts{0};
+    long pos = 0;
+    for (size_t i = 0; i < text.size(); ++i, ++pos) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        if (text[i] == '\r' || text[i] == '\n') starts.push_back(pos + 1);
+    }
+    for (size_t n = 0; n < starts.size(); ++n) {
+        SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(starts[n]), starts[n]);
+        PARAFORMAT2 pf{};
+        pf.cbSize = sizeof pf;
+        buf.write(&pf, sizeof pf);
+        SendMessageA(edit, EM_GETPARAFORMAT, 0, buf.address());
+        buf.read(&pf, sizeof pf);
+        std::printf("para %zu: %ld %ld %ld\n", n, pf.dxStartIndent, pf.dxOffset, pf.dxRightIndent);
+    }
+    SendMessageA(edit, EM_SETSEL, from, static_cast<LPARAM>(to));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -116,6 +221,9 @@ int main(int argc, char** argv) {
     if (cmd == "menu") return menu();
     if (cmd == "boxes") return EnumWindows(listBox, 0), 0;
     if (cmd == "top" && argc > 2) return top(argv[2]);
+    if (cmd == "status") return status();
+    if (cmd == "markers") return markers();
+    if (cmd == "indents") return indents();
     if (cmd == "post" && argc > 3) {
         HWND w = FindWindowA(argv[2], nullptr);
         return w && PostMessageA(w, static_cast<UINT>(std::atoi(argv[3])), 0, 0) ? 0 : 1;
