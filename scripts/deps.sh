@@ -2,7 +2,7 @@
 # scripts/deps.sh — installs the Debian packages the build and the tests need, when missing.
 set -eu
 pkgs=(locales cmake ninja-build g++ clang googletest g++-mingw-w64-x86-64-posix mingw-w64-tools
-      wine wine64 xvfb xauth x11-utils xdotool imagemagick nasm dpkg-dev
+      libclang-rt-14-dev wine wine64 xvfb xauth x11-utils xdotool imagemagick nasm dpkg-dev
       fonts-liberation fonts-dejavu-core fonts-wine poppler-utils python3-xlib
       cups printer-driver-cups-pdf pandoc fp-utils nsis)
 missing=()
