@@ -132,7 +132,9 @@ std::size_t putChar(std::string& out, std::u16string_view text, std::size_t i, E
     }
     switch (e) {
     case Encoding::Utf16Le:
-        if (i + 1 == text.size() && (c & 0xFF00) == kEscapeBase) { // the odd last byte of the file
+        // the odd last byte of the file; a last unit that ends a surrogate pair is a character
+        // (U+1F400-U+1F4FF end in DC00-DCFF) and keeps both its bytes
+        if (i + 1 == text.size() && (c & 0xFF00) == kEscapeBase && !(i > 0 && isHighSurrogate(text[i - 1]))) {
             out += static_cast<char>(c & 0xFF);
             return 1;
         }

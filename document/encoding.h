@@ -31,7 +31,11 @@ TextFormat detectTextFormat(std::string_view bytes);
 
 // The text of the file as UTF-16, line ends as they stand, the byte-order mark dropped.
 // Bytes that are not valid in the encoding become U+DC80-U+DCFF (one per byte), which
-// encodeText writes back as the same bytes, so any file comes back byte for byte.
+// encodeText writes back as the same bytes, so any file comes back byte for byte. In UTF-16 the
+// odd last byte of a file becomes U+DC00-U+DCFF at the end of the text, unless it follows a high
+// surrogate: there the two make a character (U+1F400-U+1F4FF end so). Two kinds of broken file
+// (not text) therefore come back one byte longer or shorter: an odd one whose odd byte follows a
+// lone high surrogate, and an even one ending in a lone low surrogate of that range.
 std::u16string decodeText(std::string_view bytes, const TextFormat& format);
 
 // The bytes of `text` in `format`: every line break (CR LF, CR or LF) written as the format's

@@ -56,6 +56,8 @@ TEST(Encoding, RoundTripsByteForByte) {
         "\xEF\xBB\xBF\xE8\xFF broken", "\xEF\xBB\xBF", std::string("\xFF\xFE" "a\0\x3D\xD8\x00\xDE\r\0\n\0", 12),
         std::string("\xFF\xFEz\0\xAB", 5), // an odd last byte
         std::string("\xFF\xFE\x00\xDCa\0", 6), // a lone surrogate
+        // the last character a pair whose second half lies where odd last bytes are kept (U+1F44D)
+        std::string("\xFF\xFEo\0k\0\x3D\xD8\x4D\xDC", 8), std::string("\xFF\xFE\x3D\xD8\x00\xDC", 6),
         u8b(u8"bez konce řádku"), "mac\rline\r",
     };
     for (const auto& bytes : files) {
