@@ -72,6 +72,15 @@ LRESULT Teditor1::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NOTIFY:
         if (reinterpret_cast<NMHDR*>(lp)->code == EN_SELCHANGE) showPosition();
         break;
+    case WM_SETTEXT: {
+        const LRESULT r = defaultProc(msg, wp, lp);
+        // Wine: the window menu's entry for this window keeps the caption it had when the
+        // window was created (Windows renames it); the client rebuilds the list from the
+        // current captions on both
+        SendMessageA(client_, WM_MDIREFRESHMENU, 0, 0);
+        DrawMenuBar(GetParent(client_));
+        return r;
+    }
     case WM_CONTEXTMENU: showContextMenu(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))); return 0;
     case WM_CLOSE: static_cast<void>(requestClose()); return 0; // staying open needs nothing more
     }

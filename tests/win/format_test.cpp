@@ -4,6 +4,8 @@
 #include "tests/win/support.h"
 #include "ui/window.h"
 
+#include <algorithm>
+
 using namespace test;
 
 namespace {
@@ -163,4 +165,58 @@ TEST_F(MainWindowTest, StatisticsGoToTheLastPanel) {
     EXPECT_EQ(frame->StatusBar1.text(4), "Počet znaků: 25");
     frame->runCommand(IDM_RADKY);
     EXPECT_EQ(frame->StatusBar1.text(4), "Počet řádků: 2");
+}
+
+namespace {
+// The colour the control paints its background with (set back as it was).
+COLORREF backgroundOf(document::Teditor1* doc) {
+    HWND h = doc->RichEdit1.hwnd();
+    const auto c = static_cast<COLORREF>(SendMessageA(h, EM_SETBKGNDCOLOR, 0, RGB(1, 2, 3)));
+    SendMessageA(h, EM_SETBKGNDCOLOR, 0, c);
+    return c;
+}
+} // namespace
+
+TEST_F(MainWindowTest, OpenDocumentsKeepTheirBackgroundWhenWordWrapIsToggled) {
+    start();
+    frame->runCommand(IDM_NOVY);
+    auto* first = frame->DocumentSlots[0];
+    auto* second = frame->DocumentSlots[1];
+    prompts.answerColor(RGB(200, 230, 255));
+    frame->runCommand(IDT_POZADI); // the second is active
+    EXPECT_EQ(backgroundOf(second), RGB(200, 230, 255));
+    SendMessageA(frame->client(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(first->hwnd()), 0);
+    ASSERT_EQ(frame->ActiveSlot, 0);
+    for (int i = 0; i < 2; ++i) {
+        frame->runCommand(IDM_ZALAMOVAT);
+        ui::pumpPending();
+        EXPECT_EQ(backgroundOf(first), RGB(255, 255, 255)) << i;
+        EXPECT_EQ(backgroundOf(second), RGB(200, 230, 255)) << i;
+    }
+    frame->runCommand(IDM_NOVY); // a new one starts with the new colour
+    EXPECT_EQ(backgroundOf(frame->DocumentSlots[2]), RGB(200, 230, 255));
+}
+
+TEST_F(MainWindowTest, WindowMenuListsEveryDocumentByItsCaption) {
+    docs.write("a.txt", "x");
+    start({docs.file("a.txt")});
+    frame->runCommand(IDM_NOVY);
+    prompts.answerFile({docs.file("nové jméno.rtf"), 1, {}});
+    frame->DocumentSlots[1]->RichEdit1.replaceSelection("y");
+    frame->runCommand(IDM_ULOZITJAKO); // renamed after it was listed
+    ui::pumpPending();
+    const HMENU menu = frame->menu(app::mmOkno1).submenu();
+    std::vector<std::string> items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char buf[256] = {};
+        GetMenuStringA(menu, static_cast<UINT>(i), buf, sizeof buf, MF_BYPOSITION);
+        items.push_back(buf);
+    }
+    for (auto* doc : {frame->DocumentSlots[0], frame->DocumentSlots[1]}) {
+        const std::string caption = doc->caption();
+        EXPECT_TRUE(std::any_of(items.begin(), items.end(), [&](const std::string& s) {
+            return s.size() > caption.size() && s.compare(s.size() - caption.size(), caption.size(), caption) == 0;
+        })) << caption;
+    }
+    EXPECT_EQ(frame->DocumentSlots[1]->caption(), "nové jméno.rtf");
 }
