@@ -150,7 +150,9 @@ void Teditor1::FormActivate() {
         if (a.on)
             host_.showFormatState(format.bold, format.italic, format.underline, a.word, format.fontName,
                                   std::to_string(format.fontSize));
-    if (!FileName.empty()) host_.setStatusText(1, ui::baseName(FileName));
+    // an untitled document has no file name to show: the panel must not go on naming the
+    // document that was active before
+    host_.setStatusText(1, FileName.empty() ? std::string() : ui::baseName(FileName));
     showPosition();
 }
 

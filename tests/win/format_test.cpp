@@ -220,3 +220,16 @@ TEST_F(MainWindowTest, WindowMenuListsEveryDocumentByItsCaption) {
     }
     EXPECT_EQ(frame->DocumentSlots[1]->caption(), "nové jméno.rtf");
 }
+
+TEST_F(MainWindowTest, UntitledDocumentShowsNoFileNameInPanelOne) {
+    docs.write("a.txt", "x");
+    start({docs.file("a.txt")});
+    frame->runCommand(IDM_NOVY);
+    auto activate = [&](int slot) {
+        SendMessageA(frame->client(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(frame->DocumentSlots[slot]->hwnd()), 0);
+        return frame->StatusBar1.text(1);
+    };
+    EXPECT_EQ(activate(0), "a.txt");
+    EXPECT_EQ(activate(1), ""); // not the name of the document active before
+    EXPECT_EQ(activate(0), "a.txt");
+}
