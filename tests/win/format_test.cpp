@@ -175,6 +175,18 @@ COLORREF backgroundOf(document::Teditor1* doc) {
     SendMessageA(h, EM_SETBKGNDCOLOR, 0, c);
     return c;
 }
+
+// The colour the control shows near its bottom right corner, where no text stands.
+COLORREF paintedBackground(document::Teditor1* doc) {
+    HWND h = doc->RichEdit1.hwnd();
+    RedrawWindow(h, nullptr, nullptr, RDW_UPDATENOW);
+    RECT r{};
+    GetClientRect(h, &r);
+    HDC dc = GetDC(h);
+    const COLORREF c = GetPixel(dc, r.right - 30, r.bottom - 10);
+    ReleaseDC(h, dc);
+    return c;
+}
 } // namespace
 
 TEST_F(MainWindowTest, OpenDocumentsKeepTheirBackgroundWhenWordWrapIsToggled) {
@@ -185,6 +197,7 @@ TEST_F(MainWindowTest, OpenDocumentsKeepTheirBackgroundWhenWordWrapIsToggled) {
     prompts.answerColor(RGB(200, 230, 255));
     frame->runCommand(IDT_POZADI); // the second is active
     EXPECT_EQ(backgroundOf(second), RGB(200, 230, 255));
+    SendMessageA(frame->client(), WM_MDITILE, MDITILE_VERTICAL, 0); // both in sight
     SendMessageA(frame->client(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(first->hwnd()), 0);
     ASSERT_EQ(frame->ActiveSlot, 0);
     for (int i = 0; i < 2; ++i) {
@@ -192,6 +205,8 @@ TEST_F(MainWindowTest, OpenDocumentsKeepTheirBackgroundWhenWordWrapIsToggled) {
         ui::pumpPending();
         EXPECT_EQ(backgroundOf(first), RGB(255, 255, 255)) << i;
         EXPECT_EQ(backgroundOf(second), RGB(200, 230, 255)) << i;
+        EXPECT_EQ(paintedBackground(first), RGB(255, 255, 255)) << i;
+        EXPECT_EQ(paintedBackground(second), RGB(200, 230, 255)) << i;
     }
     frame->runCommand(IDM_NOVY); // a new one starts with the new colour
     EXPECT_EQ(backgroundOf(frame->DocumentSlots[2]), RGB(200, 230, 255));
