@@ -85,10 +85,13 @@ void MainBars::enableFontBoxes(bool on) {
 
 void MainBars::ShowFormatState(bool bold, bool italic, bool underline, const std::string& alignment,
                                const std::string& fontName, const std::string& fontSize) {
-    const std::pair<UINT, bool> down[] = {
-        {IDT_TUCNE, bold},         {IDT_KURZIVA, italic},         {IDT_PODTRZENO, underline},
-        {IDT_VLEVO, alignment == "doleva"}, {IDT_STRED, alignment == "nastred"}, {IDT_VPRAVO, alignment == "doprava"}};
+    const std::pair<UINT, bool> down[] = {{IDT_TUCNE, bold}, {IDT_KURZIVA, italic}, {IDT_PODTRZENO, underline}};
     for (const auto& [id, on] : down) ToolBar2.setDown(id, on);
+    // one of the three words puts its button down and the others up; any other word leaves
+    // the group as it is
+    const std::pair<UINT, const char*> group[] = {{IDT_VLEVO, "doleva"}, {IDT_STRED, "nastred"}, {IDT_VPRAVO, "doprava"}};
+    if (std::any_of(std::begin(group), std::end(group), [&](const auto& g) { return alignment == g.second; }))
+        for (const auto& [id, word] : group) ToolBar2.setDown(id, alignment == word);
     cbPismo.setText(fontName);
     cbVelikostPisma.setText(fontSize);
 }

@@ -248,3 +248,20 @@ TEST_F(MainWindowTest, UntitledDocumentShowsNoFileNameInPanelOne) {
     EXPECT_EQ(activate(1), ""); // not the name of the document active before
     EXPECT_EQ(activate(0), "a.txt");
 }
+
+TEST_F(MainWindowTest, FormatStateWithAnUnknownAlignmentWordLeavesTheAlignmentButtons) {
+    start();
+    click(*frame, IDT_VPRAVO);
+    frame->showFormatState(true, false, true, "vlevo", "Arial", "14"); // not one of the three words
+    EXPECT_TRUE(frame->ToolBar2.down(IDT_TUCNE));
+    EXPECT_FALSE(frame->ToolBar2.down(IDT_KURZIVA));
+    EXPECT_TRUE(frame->ToolBar2.down(IDT_PODTRZENO));
+    EXPECT_TRUE(frame->ToolBar2.down(IDT_VPRAVO));
+    EXPECT_FALSE(frame->ToolBar2.down(IDT_VLEVO));
+    EXPECT_EQ(frame->cbPismo.text(), "Arial");
+    EXPECT_EQ(frame->cbVelikostPisma.text(), "14");
+    frame->showFormatState(false, false, false, "nastred", "Arial", "14");
+    EXPECT_TRUE(frame->ToolBar2.down(IDT_STRED));
+    EXPECT_FALSE(frame->ToolBar2.down(IDT_VPRAVO));
+    EXPECT_FALSE(frame->ToolBar2.down(IDT_TUCNE));
+}
