@@ -3,7 +3,8 @@
 # a Czech text of several paragraphs opened from the command line; the first-line marker and
 # then the left marker dragged with the real mouse (xdotool) onto 100 pixels of the ruler, the
 # indents read back from the control (probe indents) for the selected paragraphs and the others;
-# the words and characters counted by the statistics commands against wc of the same text.
+# the words and characters counted by the statistics commands against wc of the same text; the
+# font dialog's starting font.
 set -u
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
@@ -73,5 +74,13 @@ check "characters as wc -m counts them ($chars)" wait_for panel4_is "Počet znak
 probe command 1302 # IDM_ZNAKYBEZMEZER
 check "characters without spaces ($nospace)" wait_for panel4_is "Počet znaků: $nospace"
 import -display "$DISPLAY" -window root "$BUILD/e2e-ruler-stats.png" 2>/dev/null
+
+# --- the font dialog opens at its design font (the prefix has Wine's own Tahoma)
+probe command 1100 # IDM_PISMO
+F=$(xw_wait '^Písmo$' 20)
+font_box_has() { probe top '#32770' | grep -qF "child: ComboBox|$1|"; }
+check "the font dialog starts at Tahoma" wait_for font_box_has Tahoma
+check "the font dialog starts at 8 points" wait_for font_box_has 8
+xw_key "$F" Escape
 
 e2e_finish
