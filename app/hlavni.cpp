@@ -75,10 +75,11 @@ bool Thlavni1::FormCreate() {
     bindCommands();
 
     CLIENTCREATESTRUCT ccs{menu_.item(mmOkno1).submenu(), IDM_FIRSTCHILD};
-    client_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0,
-                              hwnd(), nullptr, GetModuleHandleA(nullptr), &ccs);
-    if (!client_) ui::throwLastError();
+    client_ = ui::createChild(hwnd(), {.className = "MDICLIENT",
+                                       .style = WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL,
+                                       .exStyle = WS_EX_CLIENTEDGE,
+                                       .id = 0,
+                                       .createParam = &ccs});
 
     if (!showSplash()) return false;
 

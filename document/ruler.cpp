@@ -57,8 +57,8 @@ void Ruler::create(HWND parent, const std::array<std::string, kMarkerCount>& hin
     (void)registered;
     hints_ = hints;
     const HINSTANCE inst = GetModuleHandleA(nullptr);
-    panel_ = CreateWindowExA(0, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, ruler::kDesignWidth,
-                             ruler::kStripHeight, parent, nullptr, inst, nullptr);
+    panel_ = ui::createChild(parent, {.className = kPanelClass, .style = WS_CLIPCHILDREN, .id = 0,
+                                      .box = {0, 0, ruler::kDesignWidth, ruler::kStripHeight}});
     font_ = ui::createFont({kSymbolFace, -13, true, false, false, SYMBOL_CHARSET});
     {
         ui::WindowDC dc(panel_);
@@ -74,8 +74,8 @@ void Ruler::create(HWND parent, const std::array<std::string, kMarkerCount>& hin
         const auto m = static_cast<Marker>(i);
         const MarkerBox b = model_.box(m);
         markers_[static_cast<size_t>(i)] =
-            CreateWindowExA(0, kMarkerClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, b.left, b.top, b.width,
-                            b.height, panel_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(i)), inst, nullptr);
+            ui::createChild(panel_, {.className = kMarkerClass, .style = WS_CLIPSIBLINGS, .id = static_cast<UINT>(i),
+                                     .box = {b.left, b.top, b.width, b.height}});
         SetWindowLongPtrA(marker(m), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         addTip(m);
     }

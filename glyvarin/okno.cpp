@@ -20,10 +20,8 @@ HFONT guiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
 HWND child(HWND parent, DWORD exStyle, const char* cls, const std::string& text, DWORD style, int x,
            int y, int w, int h, UINT id) {
-    HWND c = CreateWindowExA(exStyle, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                             nullptr);
-    if (!c) ui::throwLastError();
+    HWND c = ui::createChild(parent, {.className = cls, .style = style, .exStyle = exStyle, .id = id,
+                                      .box = {x, y, w, h}, .text = text.c_str()});
     SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(guiFont()), FALSE);
     return c;
 }
@@ -71,17 +69,10 @@ TVstup::TVstup(HWND owner, const std::string& buttonCaption, const std::string& 
     }
 }
 
-std::string TVstup::fieldText(HWND field) const {
-    const int n = GetWindowTextLengthA(field);
-    std::string s(static_cast<std::size_t>(n) + 1, '\0');
-    s.resize(static_cast<std::size_t>(GetWindowTextA(field, s.data(), n + 1)));
-    return s;
-}
-
 std::pair<std::string, std::string> TVstup::run() {
     SetFocus(source_);
     ui::runModal(hwnd(), owner_, done_, true);
-    return {fieldText(source_), fieldText(replacement_)};
+    return {ui::windowText(source_), ui::windowText(replacement_)};
 }
 
 LRESULT TVstup::handle(UINT msg, WPARAM wp, LPARAM lp) {

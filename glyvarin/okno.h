@@ -36,7 +36,6 @@ protected:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    std::string fieldText(HWND field) const;
     HWND owner_;
     HWND source_ = nullptr, replacement_ = nullptr, button_ = nullptr;
     bool done_ = false;

@@ -4,13 +4,12 @@
 #include <commctrl.h>
 
 #include "ui/errors.h"
+#include "ui/window.h"
 
 namespace ui {
 
 static HWND makeChild(const char* cls, DWORD style, HWND parent, UINT id, int w = 0, int h = 0) {
-    return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, 0, 0, w, h, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleA(nullptr), nullptr);
+    return createChild(parent, {.className = cls, .style = style, .id = id, .box = {0, 0, w, h}});
 }
 
 // --- StatusBar
@@ -174,12 +173,7 @@ std::string ComboBox::item(int index) const {
     return s;
 }
 
-std::string ComboBox::text() const {
-    const int n = GetWindowTextLengthA(hwnd_);
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    s.resize(static_cast<size_t>(GetWindowTextA(hwnd_, s.data(), n + 1)));
-    return s;
-}
+std::string ComboBox::text() const { return windowText(hwnd_); }
 
 void ComboBox::setText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
 void ComboBox::setEnabled(bool on) { EnableWindow(hwnd_, on); }
@@ -188,11 +182,11 @@ bool ComboBox::enabled() const { return IsWindowEnabled(hwnd_) != 0; }
 // --- CoolBar
 
 void CoolBar::create(HWND parent, UINT id) {
-    hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, REBARCLASSNAMEA, "",
-                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_VARHEIGHT |
-                                RBS_BANDBORDERS | CCS_NODIVIDER | CCS_TOP,
-                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleA(nullptr), nullptr);
+    hwnd_ = createChild(parent, {.className = REBARCLASSNAMEA,
+                                 .style = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_VARHEIGHT | RBS_BANDBORDERS |
+                                          CCS_NODIVIDER | CCS_TOP,
+                                 .exStyle = WS_EX_TOOLWINDOW,
+                                 .id = id});
     REBARINFO ri{};
     ri.cbSize = sizeof ri;
     SendMessageA(hwnd_, RB_SETBARINFO, 0, reinterpret_cast<LPARAM>(&ri));

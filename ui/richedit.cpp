@@ -2,6 +2,7 @@
 #include "ui/richedit.h"
 
 #include "ui/errors.h"
+#include "ui/window.h"
 #include "ui/files.h"
 #include "ui/unique.h"
 
@@ -76,12 +77,12 @@ void RichEdit::loadLibrary() {
 
 void RichEdit::create(HWND parent, UINT id, DWORD extraStyle) {
     loadLibrary();
-    hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, RICHEDIT_CLASSA, "",
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
-                                ES_AUTOVSCROLL | ES_NOHIDESEL | ES_SAVESEL | ES_SELECTIONBAR | extraStyle,
-                            0, 0, 10, 10, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleA(nullptr), nullptr);
-    if (!hwnd_) throwLastError();
+    hwnd_ = createChild(parent, {.className = RICHEDIT_CLASSA,
+                                 .style = WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL |
+                                          ES_SAVESEL | ES_SELECTIONBAR | extraStyle,
+                                 .exStyle = WS_EX_CLIENTEDGE,
+                                 .id = id,
+                                 .box = {0, 0, 10, 10}});
     SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFF0); // the default is 32K characters
     SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
     setWordWrap(true);

@@ -8,11 +8,7 @@ namespace ui {
 namespace {
 
 HWND makeChild(const char* cls, DWORD style, HWND parent, UINT id, int x, int y, int w, int h) {
-    HWND c = CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             GetModuleHandleA(nullptr), nullptr);
-    if (!c) throwLastError();
-    return c;
+    return createChild(parent, {.className = cls, .style = style, .id = id, .box = {x, y, w, h}});
 }
 
 } // namespace
@@ -39,13 +35,6 @@ LOGFONTA fontInfo(HFONT font) {
     LOGFONTA lf{};
     GetObjectA(font, sizeof lf, &lf);
     return lf;
-}
-
-std::string windowText(HWND h) {
-    const int n = GetWindowTextLengthA(h);
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    s.resize(static_cast<size_t>(GetWindowTextA(h, s.data(), n + 1)));
-    return s;
 }
 
 // --- Label

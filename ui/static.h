@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "ui/unique.h"
+#include "ui/window.h"
 
 #include <optional>
 #include <string>
@@ -75,8 +76,5 @@ private:
     HWND hwnd_ = nullptr;
     UINT id_ = 0;
 };
-
-// The text of any window.
-std::string windowText(HWND h);
 
 } // namespace ui

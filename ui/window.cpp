@@ -3,6 +3,8 @@
 
 #include "ui/errors.h"
 
+#include <utility>
+
 namespace ui {
 
 Window::~Window() {
@@ -14,12 +16,7 @@ Window::~Window() {
     }
 }
 
-std::string Window::caption() const {
-    const int n = GetWindowTextLengthA(hwnd_);
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    s.resize(static_cast<size_t>(GetWindowTextA(hwnd_, s.data(), n + 1)));
-    return s;
-}
+std::string Window::caption() const { return windowText(hwnd_); }
 
 void Window::setCaption(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
 
@@ -45,8 +42,14 @@ void Window::registerClass(const char* className, UINT style, HBRUSH background,
 void Window::create(DWORD exStyle, const char* className, const std::string& title, DWORD style,
                     int x, int y, int w, int h, HWND parent, HMENU menu) {
     if (!CreateWindowExA(exStyle, className, title.c_str(), style, x, y, w, h, parent, menu,
-                         GetModuleHandleA(nullptr), this))
+                         GetModuleHandleA(nullptr), this)) {
+        rethrowCreateFailure();
         throwLastError();
+    }
+}
+
+void Window::rethrowCreateFailure() {
+    if (createFailure_) std::rethrow_exception(std::exchange(createFailure_, nullptr));
 }
 
 void Window::createMdiChild(HWND client, const char* className, const std::string& title,
@@ -61,8 +64,10 @@ void Window::createMdiChild(HWND client, const char* className, const std::strin
     mcs.cy = h;
     mcs.style = style;
     mcs.lParam = reinterpret_cast<LPARAM>(this);
-    if (!SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)) && !hwnd_)
-        throwLastError();
+    if (!SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs))) {
+        rethrowCreateFailure();
+        if (!hwnd_) throwLastError();
+    }
 }
 
 LRESULT Window::handle(UINT msg, WPARAM wp, LPARAM lp) { return defaultProc(msg, wp, lp); }
@@ -83,13 +88,41 @@ LRESULT CALLBACK Window::thunk(HWND h, UINT msg, WPARAM wp, LPARAM lp) noexcept 
         SetWindowLongPtrA(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     if (!self) return DefWindowProcA(h, msg, wp, lp);
-    const LRESULT r = guarded([&] { return self->handle(msg, wp, lp); }, LRESULT{0});
+    LRESULT r = 0;
+    if (msg == WM_CREATE) {
+        // A window that cannot finish its creation is not left half built: -1 makes the system
+        // destroy it, and create() throws what went wrong to whoever asked for the window.
+        try {
+            r = self->handle(msg, wp, lp);
+        } catch (...) {
+            self->createFailure_ = std::current_exception();
+            r = -1;
+        }
+    } else {
+        r = guarded([&] { return self->handle(msg, wp, lp); }, LRESULT{0});
+    }
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrA(h, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
         self->onDestroyed();
     }
     return r;
+}
+
+HWND createChild(HWND parent, const ChildSpec& c) {
+    const HWND h = CreateWindowExA(c.exStyle, c.className, c.text, WS_CHILD | WS_VISIBLE | c.style,
+                                   c.box.left, c.box.top, c.box.right, c.box.bottom, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
+                                   GetModuleHandleA(nullptr), c.createParam);
+    if (!h) throwLastError();
+    return h;
+}
+
+std::string windowText(HWND h) {
+    const int n = GetWindowTextLengthA(h);
+    std::string s(static_cast<size_t>(n) + 1, '\0');
+    s.resize(static_cast<size_t>(GetWindowTextA(h, s.data(), n + 1)));
+    return s;
 }
 
 void pumpPending() {

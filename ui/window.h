@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <exception>
 #include <string>
 
 namespace ui {
@@ -37,9 +38,26 @@ protected:
     virtual void onDestroyed() {}
 
 private:
+    void rethrowCreateFailure();
     static LRESULT CALLBACK thunk(HWND h, UINT msg, WPARAM wp, LPARAM lp) noexcept;
     HWND hwnd_ = nullptr;
+    std::exception_ptr createFailure_; // what made WM_CREATE fail, rethrown by create()
 };
+
+// A child control: the one place that creates them. Throws AppError when the system refuses.
+struct ChildSpec {
+    const char* className;
+    DWORD style = 0;        // added to WS_CHILD | WS_VISIBLE
+    DWORD exStyle = 0;
+    UINT id = 0xFFFF;       // 0xFFFF: a control nobody addresses by ID
+    RECT box{0, 0, 0, 0};   // left, top, width, height (not right, bottom)
+    const char* text = "";
+    void* createParam = nullptr;
+};
+HWND createChild(HWND parent, const ChildSpec& spec);
+
+// The text of any window.
+std::string windowText(HWND h);
 
 // Pumps the messages already waiting (tests and long operations).
 void pumpPending();

@@ -11,6 +11,8 @@
 #include "ui/timer.h"
 #include "ui/window.h"
 
+#include "tests/win/support.h"
+
 #include <gtest/gtest.h>
 
 #include <type_traits>
@@ -81,4 +83,65 @@ TEST(GdiScopes, WindowDCOfTheScreenMeasuresText) {
     SIZE again{};
     GetTextExtentPoint32A(screen.get(), "Mm", 2, &again);
     EXPECT_EQ(again.cy, small.cy);
+}
+
+namespace {
+
+// A window whose creation fails half-way, after it made a child control of its own.
+class FailingWindow : public ui::Window {
+public:
+    explicit FailingWindow(bool mdiChild, HWND client = nullptr) : mdi_(mdiChild) {
+        registerClass("NotavoFailingTest", 0, nullptr, nullptr);
+        if (mdiChild)
+            createMdiChild(client, "NotavoFailingTest", "x", WS_VISIBLE, 0, 0, 100, 100);
+        else
+            create(0, "NotavoFailingTest", "x", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr);
+    }
+    static inline HWND child = nullptr;
+
+protected:
+    LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override {
+        if (msg == WM_CREATE) {
+            child = ui::createChild(hwnd(), {.className = "STATIC", .text = "half"});
+            throw ui::AppError("Okno se nepodařilo dokončit");
+        }
+        return Window::handle(msg, wp, lp);
+    }
+    LRESULT defaultProc(UINT msg, WPARAM wp, LPARAM lp) override {
+        return mdi_ ? DefMDIChildProcA(hwnd(), msg, wp, lp) : Window::defaultProc(msg, wp, lp);
+    }
+    const bool mdi_;
+};
+
+} // namespace
+
+// The one way child windows and windows of ours are made: a refused child throws; a window
+// whose WM_CREATE fails is destroyed with what it made and its failure reaches the caller,
+// not a message box, top-level and MDI child alike.
+TEST(WindowCreation, FailuresReachTheCallerAndLeaveNothing) {
+    test::ScriptedPrompts prompts;
+    ui::PromptsOverride use{prompts};
+    EXPECT_THROW(ui::createChild(nullptr, {.className = "NoSuchClassAnywhere"}), ui::AppError);
+
+    for (bool mdi : {false, true}) {
+        SCOPED_TRACE(mdi ? "MDI child" : "top-level");
+        HWND host = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 300, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+        CLIENTCREATESTRUCT ccs{nullptr, 50000};
+        HWND label = ui::createChild(host, {.className = "STATIC", .text = "Žluťoučký kůň"});
+        EXPECT_EQ(ui::windowText(label), "Žluťoučký kůň");
+        HWND client = mdi ? ui::createChild(host, {.className = "MDICLIENT", .id = 0, .createParam = &ccs}) : nullptr;
+        FailingWindow::child = nullptr;
+        try {
+            FailingWindow w(mdi, client);
+            ADD_FAILURE() << "creation succeeded";
+        } catch (const ui::AppError& e) {
+            EXPECT_STREQ(e.what(), "Okno se nepodařilo dokončit");
+        }
+        ASSERT_TRUE(FailingWindow::child);
+        EXPECT_FALSE(IsWindow(FailingWindow::child)); // gone with its half-built parent
+        EXPECT_TRUE(prompts.boxes().empty());
+        if (client) EXPECT_EQ(GetWindow(client, GW_CHILD), nullptr);
+        DestroyWindow(host);
+    }
 }
