@@ -62,6 +62,7 @@ const CommandDef kEntries[] = {
     {IDM_NASEBE, [](Thlavni1& w) { SendMessageA(w.client(), WM_MDICASCADE, 0, 0); }},
     {IDM_VEDLESEBE, [](Thlavni1& w) { SendMessageA(w.client(), WM_MDITILE, MDITILE_HORIZONTAL, 0); }},
     {IDM_USPORADAT, [](Thlavni1& w) { SendMessageA(w.client(), WM_MDIICONARRANGE, 0, 0); }},
+    {IDM_TEMATA, [](Thlavni1& w) { w.HelpRouter1->HelpContents(); }},
     {IDM_OPROGRAMU, mmOProgramu1Click},
 };
 

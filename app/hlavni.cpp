@@ -8,6 +8,7 @@
 #include "settings/datafolder.h"
 #include "ui/errors.h"
 #include "ui/monitor.h"
+#include "ui/text.h"
 
 #include <algorithm>
 
@@ -70,6 +71,11 @@ void Thlavni1::bindCommands() {
 }
 
 bool Thlavni1::FormCreate() {
+    HelpRouter1 = std::make_unique<THelpRouter>(hwnd());
+    HelpRouter1->HelpType = THelpType::htHTMLhelp;
+    HelpRouter1->CHMPopupTopics = "CSHelp.txt";
+    HelpRouter1->ValidateID = false;
+    HelpRouter1->Helpfile = ui::folderOf(paths_.program) + "napovedaN5.chm";
     settings_ = std::make_unique<settings::TNastaveni>(settings::loadSettings(paths_.dataFolder, paths_.program));
     createBars(hwnd());
     bindCommands();

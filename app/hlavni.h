@@ -10,6 +10,7 @@
 #include "app/bars.h"
 #include "app/commands.h"
 #include "app/documents.h"
+#include "app/ehshelprouter.h"
 #include "app/filedialogs.h"
 #include "app/menus.h"
 #include "document/editor.h"
@@ -61,6 +62,8 @@ public:
     ui::FontChoice FontDialog1;        // the font last chosen in the font dialog
     COLORREF ColorDialog1 = RGB(255, 255, 255); // the colour last chosen in the colour dialog
     bool WordWrapChecked = true;       // the check of "Zalamování řádků"
+    // the help router: HTML Help with the user guide beside the program (made in FormCreate)
+    std::unique_ptr<THelpRouter> HelpRouter1;
 
     settings::TNastaveni& nastaveni() { return *settings_; }
     const settings::TNastaveni& nastaveni() const { return *settings_; }
