@@ -34,6 +34,8 @@ shot() {
   mv "$E2E_TMP/b.png" "$2" && echo "written: $2"
 }
 gone() { ! probe top "$1" | grep -q '^top: .*|1|'; }
+# documents_open N : N document windows are open (a function: wait_for evaluates it every try)
+documents_open() { [ "$(probe windows | grep -c '^doc: ')" = "$1" ]; }
 
 # two documents: a formatted RTF minutes and a plain-text letter
 printf '%s' '{\rtf1\ansi\ansicpg1250\deff0{\fonttbl{\f0\froman\fcharset238 Times New Roman;}{\f1\fswiss\fcharset238 Arial;}}{\colortbl ;\red32\green90\blue190;\red180\green30\blue30;}\f0\fs24{\f1\fs36\b\cf1 Zápis z porady}\par\par{\b Přítomni:} Šárka, Řehoř, Ťápal\par{\i Úkoly:} dokončit {\cf2\ul překlad} do čtvrtka\par}' |
@@ -45,7 +47,7 @@ rm -rf "$DATA"
 nv_start "$(winpath "$E2E_TMP/zapis.rtf")" "$(winpath "$E2E_TMP/dopis.txt")"
 shot NotavoSplasch "$docs/splash.png"
 xw_wait '^Notavo$' 40 >/dev/null
-wait_for test "$(probe windows | grep -c '^doc: ')" = 2
+wait_for documents_open 2
 probe command 1501 # Okno > Vedle sebe
 shot NotavoHlavni "$docs/main.png"
 
@@ -71,7 +73,7 @@ nv_wait_exit 20
 printf '[Jazyk]\r\nJazykovaMutace=English\r\n' >"$DATA/Notavo.ini"
 nv_start
 xw_wait '^Notavo$' 40 >/dev/null
-wait_for test "$(probe windows | grep -c '^doc: ')" = 1
+wait_for documents_open 1
 shot NotavoHlavni "$docs/main-english.png"
 probe close
 nv_wait_exit 20
