@@ -45,6 +45,7 @@ constexpr UINT kToolBar2Buttons[] = {IDT_TUCNE, IDT_KURZIVA, IDT_PODTRZENO, IDT_
 
 Thlavni1::Thlavni1(Paths paths) : paths_(std::move(paths)) {
     onTerminate = [] { PostQuitMessage(0); };
+    FontDialog1.color = GetSysColor(COLOR_WINDOWTEXT); // the font dialog's design colour
 }
 
 Thlavni1::~Thlavni1() { destroyDocuments(); }

@@ -127,6 +127,9 @@ TEST_F(MainWindowTest, FontDialogAppliesTheWholeFontButNotTheToolbarState) {
     ASSERT_EQ(prompts.fontsShown().size(), 2u);
     EXPECT_EQ(prompts.fontsShown()[1].face, "Arial");
     EXPECT_EQ(prompts.fontsShown()[0].face, "Tahoma");
+    EXPECT_EQ(prompts.fontsShown()[0].sizePt, 8);
+    EXPECT_EQ(prompts.fontsShown()[0].color, GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_FALSE(prompts.fontsShown()[0].bold);
 }
 
 TEST_F(MainWindowTest, BackgroundColourForTheActiveDocumentAndNewOnes) {
