@@ -268,3 +268,24 @@ TEST_F(MainWindowTest, FormatStateWithAnUnknownAlignmentWordLeavesTheAlignmentBu
     EXPECT_FALSE(frame->ToolBar2.down(IDT_VPRAVO));
     EXPECT_FALSE(frame->ToolBar2.down(IDT_TUCNE));
 }
+
+TEST_F(MainWindowTest, StatisticsPanelHoldsTheCountOfALongBookWhole) {
+    start();
+    SetWindowPos(frame->hwnd(), nullptr, 0, 0, 643, 590, SWP_NOMOVE | SWP_NOZORDER); // design size
+    ui::pumpPending();
+    HWND bar = frame->StatusBar1.hwnd();
+    RECT panel{};
+    ASSERT_TRUE(SendMessageA(bar, SB_GETRECT, 4, reinterpret_cast<LPARAM>(&panel)));
+    HDC dc = GetDC(bar);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(bar, WM_GETFONT, 0, 0)));
+    // the size grip stands in the last panel's right end
+    const int room = panel.right - panel.left - GetSystemMetrics(SM_CXVSCROLL) - 4;
+    for (size_t label : {7u, 8u, 14u}) {
+        const std::string text = frame->LanguageStrings[label] + "876543"; // a long book
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        EXPECT_LE(extent.cx, room) << text;
+    }
+    SelectObject(dc, old);
+    ReleaseDC(bar, dc);
+}
