@@ -1,6 +1,7 @@
 // app/documents.cpp — the document table: slots, creating, closing and dropping documents
 #include "app/documents.h"
 
+#include "lang/extra.h"
 #include "ui/errors.h"
 #include "ui/files.h"
 #include "ui/text.h"
@@ -88,7 +89,28 @@ void DocumentTable::documentChanged(document::Teditor1&) {
     if (!saveWanted_) setSaveWanted(true);
 }
 
+void DocumentTable::backupFailed(document::Teditor1& w, const std::string& error) {
+    const bool first = failingBackups_.empty();
+    if (std::find(failingBackups_.begin(), failingBackups_.end(), &w) == failingBackups_.end())
+        failingBackups_.push_back(&w);
+    const auto& x = extraTexts();
+    setStatusText(0, x[language::xBackupFailing]);
+    // once per spell: the other documents' ticks meanwhile (also inside this box) only count
+    if (first) ui::reportError(x[language::xBackupFailed] + w.caption() + "\n\n" + ui::withFullStop(error) +
+                               "\n\n" + x[language::xBackupRetry]);
+}
+
+void DocumentTable::backupSucceeded(document::Teditor1& w) { backupRecovered(&w); }
+
+void DocumentTable::backupRecovered(document::Teditor1* w) {
+    const auto at = std::find(failingBackups_.begin(), failingBackups_.end(), w);
+    if (at == failingBackups_.end()) return;
+    failingBackups_.erase(at);
+    if (failingBackups_.empty()) setStatusText(0, "");
+}
+
 void DocumentTable::documentDestroyed(document::Teditor1* w) {
+    backupRecovered(w);
     for (auto& slot : DocumentSlots)
         if (slot == w) slot = nullptr;
     // the window is gone and its thunk no longer touches the object: free it now

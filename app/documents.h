@@ -46,6 +46,11 @@ public:
     void documentActivated(document::Teditor1& w) override;
     void documentChanged(document::Teditor1& w) override;
     void documentDestroyed(document::Teditor1* w) override;
+    // The first failure of a spell is reported in a box; while any document's copies fail,
+    // status panel 0 says so; once none fails, the panel is cleared.
+    void backupFailed(document::Teditor1& w, const std::string& error) override;
+    void backupSucceeded(document::Teditor1& w) override;
+    bool backupsFailing() const { return !failingBackups_.empty(); }
 
 protected:
     ~DocumentTable() override = default;
@@ -58,7 +63,10 @@ protected:
     virtual void updateActions() = 0;
 
 private:
+    void backupRecovered(document::Teditor1* w);
+
     std::vector<std::unique_ptr<document::Teditor1>> documents_;
+    std::vector<document::Teditor1*> failingBackups_; // documents whose last copy failed
     bool saveWanted_ = false;
 };
 

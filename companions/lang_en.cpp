@@ -69,6 +69,10 @@ const companion::LanguageTexts& companion::texts() {
             "The document holds characters that Windows-1250 cannot write (they would be saved as \"?\"). "
             "Do you want to save it in UTF-8?",
             "Encoding", "Formatted text",
+            "The backup copy of a document could not be written: ",
+            "The program tries again at every backup interval; until a copy succeeds, the status bar "
+            "says so.",
+            "Backup copies are failing",
         },
     };
     return t;

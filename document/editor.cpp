@@ -237,8 +237,17 @@ void Teditor1::SaveAs() {
 
 void Teditor1::Timer1Timer() {
     Timer1.stop();
-    WriteBackup(MakeBackupName(""));
+    std::string error;
+    try {
+        WriteBackup(MakeBackupName(""));
+    } catch (const std::exception& e) {
+        error = e.what();
+    }
+    // a full disk or a folder briefly out of reach must not end the copies: the next tick
+    // tries again
     Timer1.start(backupInterval_);
+    if (error.empty()) host_.backupSucceeded(*this);
+    else host_.backupFailed(*this, error);
 }
 
 void Teditor1::WriteBackup(std::string name) {

@@ -68,7 +68,7 @@ public:
     void SetAlignment(const std::string& word);
 
     // Backup copies. A tick stops Timer1, writes a copy if one is due and starts Timer1 again;
-    // when the copy cannot be written the error propagates and Timer1 stays stopped.
+    // a copy that cannot be written is reported to the host and tried again at the next tick.
     void Timer1Timer();
     // Makes the data folder, settles a free name from `name` and, when the text has changed
     // since the last copy, writes the copy; then deletes this document's older copies.

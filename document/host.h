@@ -28,6 +28,10 @@ public:
     // Reports: the window became the active one; its text changed (EN_CHANGE).
     virtual void documentActivated(Teditor1& window) = 0;
     virtual void documentChanged(Teditor1& window) = 0;
+    // Reports of a backup tick: the copy could not be written (`error` says why), or the tick
+    // went well (a copy written, or none due). The timer keeps running either way.
+    virtual void backupFailed(Teditor1& window, const std::string& error) = 0;
+    virtual void backupSucceeded(Teditor1& window) = 0;
 
     // Shows a document's formatting state on the formatting toolbar.
     virtual void showFormatState(bool bold, bool italic, bool underline, const std::string& alignment,

@@ -15,6 +15,10 @@ const std::vector<std::string>& czechExtraTexts() {
         "Dokument obsahuje znaky, které kódování Windows-1250 nezapíše (uložily by se jako \"?\"). "
         "Chcete jej uložit v kódování UTF-8?",
         "Kódování", "Formátovaný text",
+        "Záložní kopii dokumentu se nepodařilo uložit: ",
+        "Program ji zkusí uložit znovu při každém dalším intervalu záložních kopií; dokud se to "
+        "nepodaří, říká to stavový řádek.",
+        "Záložní kopie se nedaří ukládat",
     };
     return texts;
 }

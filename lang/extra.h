@@ -24,6 +24,9 @@ enum ExtraText : std::size_t {
     xLossyQuestion,   // a Windows-1250 text holds characters the code page cannot write
     xLossyCaption,
     xRichText,        // status panel 3 for a formatted document
+    xBackupFailed,    // before the caption of a document whose backup copy failed
+    xBackupRetry,     // after the error: the copies are tried again
+    xBackupFailing,   // status panel 0 while copies keep failing
     kExtraTextCount
 };
 

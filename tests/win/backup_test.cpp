@@ -171,22 +171,64 @@ TEST_F(MainWindowTest, SavingUnderANewNameDeletesTheCopiesAndSavingToTheKnownNam
     EXPECT_TRUE(doc->BackupFiles.empty());
 }
 
-TEST_F(MainWindowTest, ACopyThatCannotBeWrittenIsReportedAndStopsTheTimer) {
+// A copy that cannot be written (the data folder out of reach, a full disk) is reported once for
+// the whole spell, however many documents fail and however often; the timers keep running and
+// every tick tries again, status panel 0 says so meanwhile, and the first copy that succeeds
+// clears it: text typed while the folder was away is copied as soon as it is back.
+TEST_F(MainWindowTest, AFailedCopyIsReportedOnceAndTriedAgainAtEveryTick) {
     data.write("blok", "a file where the data folder should be");
     dataFolder = data.path() + "blok\\Notavo\\";
     start();
-    auto* doc = frame->DocumentSlots[0];
-    doc->Timer1.attach(doc->hwnd(), kBackupTimer);
-    doc->Timer1.start(60000);
+    frame->settings().Ulozeni = true; // the windows made from now on tick
+    frame->settings().Interval = 60000;
+    frame->runCommand(IDM_NOVY);
+    frame->runCommand(IDM_NOVY);
+    auto* doc = frame->DocumentSlots[1];
+    auto* other = frame->DocumentSlots[2];
+    const std::string failing = frame->ExtraTexts[language::xBackupFailing];
     typeInto(*doc, "ztraceno?");
+    typeInto(*other, "taky");
     prompts.answerBox(IDOK);
-    SendMessageA(doc->hwnd(), WM_TIMER, kBackupTimer, 0); // through the real boundary
+    for (int tick = 0; tick < 3; ++tick) {
+        SendMessageA(doc->hwnd(), WM_TIMER, kBackupTimer, 0); // through the real boundary
+        SendMessageA(other->hwnd(), WM_TIMER, kBackupTimer, 0);
+        frame->StatusBar1.setText(0, "jiný příkaz"); // another command writes the panel meanwhile
+    }
     ASSERT_EQ(prompts.boxes().size(), 1u);
     EXPECT_EQ(prompts.boxes()[0].flags, UINT(MB_OK | MB_ICONERROR));
     EXPECT_EQ(prompts.boxes()[0].caption, "Notavo");
-    EXPECT_FALSE(doc->Timer1.running()); // no further copies from this window
-    EXPECT_TRUE(doc->ChangedSinceBackup);
-    EXPECT_TRUE(doc->BackupFiles.empty());
+    EXPECT_NE(prompts.boxes()[0].text.find(doc->caption()), std::string::npos);
+    EXPECT_NE(prompts.boxes()[0].text.find(frame->ExtraTexts[language::xBackupRetry]), std::string::npos);
+    for (auto* d : {doc, other}) {
+        EXPECT_TRUE(d->Timer1.running()); // copies go on
+        EXPECT_TRUE(d->ChangedSinceBackup);
+        EXPECT_TRUE(d->BackupFiles.empty());
+    }
+    SendMessageA(doc->hwnd(), WM_TIMER, kBackupTimer, 0);
+    EXPECT_EQ(frame->StatusBar1.text(0), failing); // each failing tick says so again
+
+    DeleteFileA(data.file("blok").c_str()); // the folder can be made again
+    typeInto(*doc, " ne");
+    SendMessageA(doc->hwnd(), WM_TIMER, kBackupTimer, 0);
+    ASSERT_EQ(doc->BackupFiles.size(), 1u);
+    EXPECT_NE(ui::readFile(doc->BackupFiles[0]).find("ztraceno? ne"), std::string::npos);
+    EXPECT_EQ(frame->StatusBar1.text(0), failing); // the other document still fails
+    SendMessageA(other->hwnd(), WM_TIMER, kBackupTimer, 0);
+    EXPECT_EQ(other->BackupFiles.size(), 1u);
+    EXPECT_EQ(frame->StatusBar1.text(0), ""); // every copy succeeds again
+    EXPECT_EQ(prompts.boxes().size(), 1u);
+
+    // a new spell is reported again
+    for (const auto& f : ui::listEntries(dataFolder + "*", false)) DeleteFileA((dataFolder + f).c_str());
+    RemoveDirectoryA(dataFolder.c_str());
+    RemoveDirectoryA((data.path() + "blok").c_str());
+    data.write("blok", "again");
+    typeInto(*doc, "!");
+    prompts.answerBox(IDOK);
+    SendMessageA(doc->hwnd(), WM_TIMER, kBackupTimer, 0);
+    EXPECT_EQ(prompts.boxes().size(), 2u);
+    EXPECT_EQ(frame->StatusBar1.text(0), failing);
+    DeleteFileA(data.file("blok").c_str());
 }
 
 TEST_F(MainWindowTest, TimersFollowTheSettingsWhenTheWindowIsMade) {
