@@ -58,6 +58,7 @@ bool Thlavni1::create() {
                        643, 590, nullptr, menu_.bar());
     menu_.attached();
     ui::setAppWindow(hwnd());
+    if (onWindowCreated) onWindowCreated(hwnd());
     return FormCreate();
 }
 
@@ -230,7 +231,16 @@ LRESULT Thlavni1::handle(UINT msg, WPARAM wp, LPARAM lp) {
             onSplashTimer();
             return 0;
         }
+        if (wp == kHandOverTimerId) {
+            openHandedOver();
+            return 0;
+        }
         break;
+    case WM_COPYDATA: return takeHandOver(*reinterpret_cast<const COPYDATASTRUCT*>(lp)) ? TRUE : FALSE;
+    case kHandOverMessage:
+        comeToFront();
+        openHandedOver();
+        return 0;
     case WM_CLOSE: FormClose(); return 0;
     case WM_DESTROY:
         if (closing_ && onTerminate) onTerminate();

@@ -51,6 +51,8 @@ public:
     std::function<void()> onTerminate;
     // How long the start-up window stays, in milliseconds (set before create()).
     unsigned splashTimeMs = 5000;
+    // Called with the window as soon as it exists, before the start-up window is shown.
+    std::function<void(HWND)> onWindowCreated;
 
     // --- state the other parts use
     std::string LanguageLibraryFile;
@@ -121,6 +123,11 @@ private:
     // library can be used.
     bool showSplash();
     void onSplashTimer();
+    // A later start's files (WM_COPYDATA): taken unless the program is closing; they open as
+    // dropped files once the start-up is over and no modal window is up.
+    bool takeHandOver(const COPYDATASTRUCT& data);
+    void openHandedOver();
+    void comeToFront();
     bool onCommand(WPARAM wp);
     bool onNotify(NMHDR* hdr);
     bool onComboChoice(UINT id);
@@ -138,6 +145,8 @@ private:
     std::vector<std::string> unreadCopies_;
     std::optional<bool> documentMenus_; // the state the document menus were last given
     TSplasch1* splash_ = nullptr; // while the start-up window is shown
+    bool started_ = false;        // FormShow has run
+    std::vector<std::string> handedOver_; // files from later starts, not opened yet
 };
 
 } // namespace app

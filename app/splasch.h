@@ -14,6 +14,10 @@ class Thlavni1;
 
 // The main window's one-shot timer that closes the start-up window.
 constexpr UINT_PTR kSplashTimerId = 0x5A1;
+// Files handed over by a later start: the message that opens them, and the timer that tries
+// again while a modal window is up.
+constexpr UINT kHandOverMessage = WM_APP + 0x31;
+constexpr UINT_PTR kHandOverTimerId = 0x5A2;
 
 class TSplasch1 : public ui::Window {
 public:

@@ -2,6 +2,7 @@
 // command line, backup copies found in the data folder, and the data folder's clean-up
 #include "app/hlavni.h"
 
+#include "app/handover.h"
 #include "app/splasch.h"
 #include "ui/files.h"
 #include "ui/text.h"
@@ -28,7 +29,11 @@ void Thlavni1::onSplashTimer() {
     if (splash_) splash_->Close();
 }
 
-void Thlavni1::FormShow(const std::vector<std::string>& arguments) {
+void Thlavni1::FormShow(const std::vector<std::string>& commandLine) {
+    // files handed over by later starts while this one was starting open with its own
+    std::vector<std::string> arguments = commandLine;
+    arguments.insert(arguments.end(), handedOver_.begin(), handedOver_.end());
+    handedOver_.clear();
     bool opened = false;
     for (const auto& arg : arguments) {
         const int slot = FindFreeSlot();
@@ -54,6 +59,38 @@ void Thlavni1::FormShow(const std::vector<std::string>& arguments) {
         CreateDocumentWindow(0, false, "");
     }
     showBars();
+    started_ = true;
+    if (!handedOver_.empty()) PostMessageA(hwnd(), kHandOverMessage, 0, 0); // came during the question
+}
+
+// --- files from later starts
+
+bool Thlavni1::takeHandOver(const COPYDATASTRUCT& data) {
+    if (data.dwData != kHandOverTag || closing_) return false;
+    const auto files = unpackFiles(data.lpData, data.cbData);
+    handedOver_.insert(handedOver_.end(), files.begin(), files.end());
+    // opened from the queue, not while the other start waits for the answer
+    PostMessageA(hwnd(), kHandOverMessage, 0, 0);
+    return true;
+}
+
+void Thlavni1::comeToFront() {
+    if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
+    // allowed: the later start, which has the user's input, said so (AllowSetForegroundWindow);
+    // a modal window up comes with its owner
+    SetForegroundWindow(GetLastActivePopup(hwnd()));
+}
+
+void Thlavni1::openHandedOver() {
+    KillTimer(hwnd(), kHandOverTimerId);
+    if (!started_ || handedOver_.empty()) return; // the start-up takes them
+    if (!IsWindowEnabled(hwnd())) { // a dialog or a message box is up: once it is gone
+        SetTimer(hwnd(), kHandOverTimerId, 250, nullptr);
+        return;
+    }
+    const auto files = std::move(handedOver_);
+    handedOver_.clear();
+    dropFiles(files);
 }
 
 // The bars as the settings have them.

@@ -15,6 +15,9 @@
 //   probe markers            "marker N: x y w h" (screen) for each ruler marker of the active document
 //   probe indents            "para N: <first-line> <following, relative> <right>" in twips for each
 //                            paragraph of the active document (its selection is restored after)
+//   probe frames             "frame: <handle>" for each main window (one per running program)
+//   probe foreground         "foreground: <class>|<handle of its main window, or 0>"
+// With PROBE_FRAME=<handle> in the environment the commands look at that main window only.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -54,7 +57,28 @@ std::string className(HWND h) {
     return buf;
 }
 
-HWND frame() { return FindWindowA("NotavoHlavni", nullptr); }
+HWND frame() {
+    if (const char* chosen = std::getenv("PROBE_FRAME"))
+        return reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(chosen, nullptr, 0)));
+    return FindWindowA("NotavoHlavni", nullptr);
+}
+
+BOOL CALLBACK listFrame(HWND h, LPARAM) {
+    char cls[64] = {};
+    GetClassNameA(h, cls, sizeof cls);
+    if (std::string(cls) == "NotavoHlavni") std::printf("frame: 0x%llx\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(h)));
+    return TRUE;
+}
+
+int foreground() {
+    HWND w = GetForegroundWindow();
+    char cls[64] = {};
+    if (w) GetClassNameA(w, cls, sizeof cls);
+    HWND owner = w;
+    while (owner && GetWindow(owner, GW_OWNER)) owner = GetWindow(owner, GW_OWNER);
+    std::printf("foreground: %s|0x%llx\n", cls, static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(owner)));
+    return 0;
+}
 
 std::vector<HWND> children(HWND parent) {
     std::vector<HWND> out;
@@ -224,6 +248,8 @@ int main(int argc, char** argv) {
     if (cmd == "status") return status();
     if (cmd == "markers") return markers();
     if (cmd == "indents") return indents();
+    if (cmd == "frames") return EnumWindows(listFrame, 0), 0;
+    if (cmd == "foreground") return foreground();
     if (cmd == "post" && argc > 3) {
         HWND w = FindWindowA(argv[2], nullptr);
         return w && PostMessageA(w, static_cast<UINT>(std::atoi(argv[3])), 0, 0) ? 0 : 1;
