@@ -5,6 +5,7 @@
 #include "document/backup_name.h"
 #include "document/encoding.h"
 #include "document/print.h"
+#include "document/rtfguard.h"
 #include "companions/funkce.h"
 #include "files/files.h"
 #include "ui/errors.h"
@@ -91,6 +92,7 @@ void Teditor1::onDestroyed() { host_.documentDestroyed(this); }
 
 void Teditor1::FormCreate() {
     RichEdit1.create(hwnd(), kRichEditId);
+    RichEdit1.setPasteCheck([this](std::string_view rtf) { return pastedRtfReadable(rtf, host_.extraTexts()); });
     firstResizePending_ = true;
     format = FormatState{};
     format.fontName = host_.settings().Editor.Pismo;
@@ -175,14 +177,21 @@ void Teditor1::showPosition() {
 
 void Teditor1::loadFile(const std::string& path) {
     const std::string bytes = ui::readFile(path);
+    const auto& x = host_.extraTexts();
+    // RTF that would bring the control down never reaches it (AppError); a truncated text is
+    // made whole, and then the control shows what the file holds instead of its markup
+    const std::optional<std::string> whole = isRtf(bytes) ? rtfForControl(path, bytes, x) : std::nullopt;
     // RTF the control rejects is shown as the text it is, and written back as that text
-    const bool rtf = isRtf(bytes) && RichEdit1.loadRtf(bytes);
+    const bool rtf = isRtf(bytes) && RichEdit1.loadRtf(whole ? *whole : bytes);
     if (!rtf) {
         textFormat = detectTextFormat(bytes);
         RichEdit1.loadText(decodeText(bytes, textFormat));
     }
     RichEdit1.setPlainText(!rtf);
     showPosition();
+    if (rtf && whole)
+        ui::prompts().messageBox(ui::appWindow(), aboutFile(path, x[language::xRtfTruncated]), ui::appTitle(),
+                                 MB_ICONWARNING);
 }
 
 void Teditor1::RichEdit1Change() {

@@ -19,6 +19,13 @@ const std::vector<std::string>& czechExtraTexts() {
         "Program ji zkusí uložit znovu při každém dalším intervalu záložních kopií; dokud se to "
         "nepodaří, říká to stavový řádek.",
         "Záložní kopie se nedaří ukládat",
+        "Soubor nelze otevřít: jeho formátování je vnořené hlouběji, než editor bezpečně přečte "
+        "(nejvýš 31 úrovní). Soubor je poškozený, nebo byl upraven tak, aby program shodil.",
+        "Soubor nelze otevřít: obsahuje řídicí slovo formátování delší, než editor bezpečně přečte. "
+        "Soubor je poškozený, nebo byl upraven tak, aby poškodil paměť programu.",
+        "Soubor je poškozený: formátovaný text končí předčasně. Zobrazeno je vše, co se z něj podařilo přečíst.",
+        "Formátovaný text ve schránce editor bezpečně nepřečte (je vnořený příliš hluboko nebo obsahuje "
+        "příliš dlouhé řídicí slovo). Vložen byl jen jako prostý text.",
     };
     return texts;
 }

@@ -27,6 +27,9 @@ enum ExtraText : std::size_t {
     xBackupFailed,    // before the caption of a document whose backup copy failed
     xBackupRetry,     // after the error: the copies are tried again
     xBackupFailing,   // status panel 0 while copies keep failing
+    // after a file's path: why the file is not opened, or opened damaged
+    xRtfTooDeep, xRtfLongWord, xRtfTruncated,
+    xRtfPasteUnsafe,  // the clipboard's RTF is not pasted, its plain text is
     kExtraTextCount
 };
 

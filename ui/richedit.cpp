@@ -1,6 +1,8 @@
 // ui/richedit.cpp — the rich-edit control wrapper
 #include "ui/richedit.h"
 
+#include <commctrl.h>
+
 #include "ui/errors.h"
 #include "ui/window.h"
 #include "ui/files.h"
@@ -83,6 +85,7 @@ void RichEdit::create(HWND parent, UINT id, DWORD extraStyle) {
                                  .exStyle = WS_EX_CLIENTEDGE,
                                  .id = id,
                                  .box = {0, 0, 10, 10}});
+    SetWindowSubclass(hwnd_, controlProc, 1, reinterpret_cast<DWORD_PTR>(this)); // the paste guard
     SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFF0); // the default is 32K characters
     SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
     setWordWrap(true);

@@ -5,6 +5,7 @@
 #include <richedit.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -111,7 +112,17 @@ public:
     void paste();
     void focus();
 
+    // Decides whether RTF from the clipboard may reach the control; false pastes the
+    // clipboard's plain text instead (the check says why itself). Every paste asks it: the
+    // commands, the control's own keys (Ctrl+V, Shift+Insert) and EM_PASTESPECIAL. Without a
+    // check every paste goes through.
+    using PasteCheck = std::function<bool(std::string_view rtf)>;
+    void setPasteCheck(PasteCheck check) { pasteCheck_ = std::move(check); }
+
 private:
+    static LRESULT CALLBACK controlProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self);
+    // Whether the paste of clipboard format `format` (0: the best the clipboard has) may go on.
+    bool pasteAllowed(UINT format) const;
     void applyStyle(const CharStyle& s, WPARAM scope);
     // Whether the first character has the style (face, size, colour, no effects).
     bool startsInStyle(const CharStyle& s);
@@ -121,6 +132,7 @@ private:
     bool plainText_ = false;
     bool wordWrap_ = true;
     std::optional<CharStyle> textStyle_; // the style plain text is shown in
+    PasteCheck pasteCheck_;
 };
 
 } // namespace ui

@@ -1,0 +1,33 @@
+// document/rtfguard.cpp — RTF reaches a document's rich-edit control only when it can read it
+#include "document/rtfguard.h"
+
+#include <windows.h>
+
+#include "lang/extra.h"
+#include "rtf/control_check.h"
+#include "ui/errors.h"
+#include "ui/prompts.h"
+
+namespace document {
+
+std::string aboutFile(const std::string& path, const std::string& cause) { return path + "\n\n" + cause; }
+
+std::optional<std::string> rtfForControl(const std::string& path, std::string_view rtf,
+                                         const std::vector<std::string>& texts) {
+    const rtf::ControlCheck check = rtf::checkForControl(rtf);
+    switch (check.kind) {
+    case rtf::ControlCheck::Fine: return std::nullopt;
+    case rtf::ControlCheck::Truncated: return rtf::closeGroups(rtf, check);
+    case rtf::ControlCheck::TooDeep: throw ui::AppError(aboutFile(path, texts[language::xRtfTooDeep]));
+    case rtf::ControlCheck::LongWord: throw ui::AppError(aboutFile(path, texts[language::xRtfLongWord]));
+    }
+    return std::nullopt;
+}
+
+bool pastedRtfReadable(std::string_view rtf, const std::vector<std::string>& texts) {
+    if (rtf::checkForControl(rtf).safe()) return true;
+    ui::prompts().messageBox(ui::appWindow(), texts[language::xRtfPasteUnsafe], ui::appTitle(), MB_ICONWARNING);
+    return false;
+}
+
+} // namespace document

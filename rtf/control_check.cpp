@@ -1,0 +1,129 @@
+// rtf/control_check.cpp — what the rich-edit control cannot read
+#include "rtf/control_check.h"
+
+namespace rtf {
+namespace {
+
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The state of one pass: the open groups, and the name being read in a font table or style
+// sheet (from its first token up to a ';' or the end of its group).
+class Pass {
+public:
+    explicit Pass(std::string_view in) : in_(in) {}
+    ControlCheck run();
+
+private:
+    bool groupStart(); // false when too deep
+    bool groupEnd();   // true at the end of the outermost group
+    bool controlWord(std::size_t start);
+    void backslash();
+    bool text();
+    bool nameToken(std::size_t at, std::size_t count = 1, bool character = false);
+
+    std::string_view in_;
+    std::size_t i_ = 0, depth_ = 0, complete_ = 0;
+    std::size_t tableDepth_ = 0; // depth of the font table or style sheet group, 0 outside
+    std::size_t nameStart_ = 0, nameLength_ = 0;
+    ControlCheck found_;
+};
+
+bool Pass::nameToken(std::size_t at, std::size_t count, bool character) {
+    if (!tableDepth_ || (nameLength_ == 0 && !character)) return true; // a name starts with a character
+    if (nameLength_ == 0) nameStart_ = at;
+    nameLength_ += count;
+    if (nameLength_ <= kControlMaxName) return true;
+    found_ = {ControlCheck::LongName, nameStart_};
+    return false;
+}
+
+bool Pass::groupStart() {
+    if (++depth_ > kControlMaxDepth) {
+        found_ = {ControlCheck::TooDeep, i_};
+        return false;
+    }
+    complete_ = ++i_;
+    return nameToken(i_ - 1);
+}
+
+bool Pass::groupEnd() {
+    complete_ = ++i_;
+    nameLength_ = 0;
+    if (depth_ == 0) return false;
+    if (depth_-- == tableDepth_) tableDepth_ = 0;
+    return depth_ == 0; // the control reads nothing after the outermost group
+}
+
+bool Pass::controlWord(std::size_t start) {
+    const std::size_t letters = i_;
+    while (i_ < in_.size() && isLetter(in_[i_])) ++i_;
+    const std::string_view word = in_.substr(letters, i_ - letters);
+    if (i_ < in_.size() && in_[i_] == '-') ++i_;
+    while (i_ < in_.size() && isDigit(in_[i_])) ++i_;
+    if (i_ - start > kControlMaxWord) {
+        found_ = {ControlCheck::LongWord, start};
+        return false;
+    }
+    if (!tableDepth_ && (word == "fonttbl" || word == "stylesheet")) tableDepth_ = depth_;
+    else if (!nameToken(start)) return false;
+    if (i_ < in_.size()) complete_ = in_[i_] == ' ' ? ++i_ : i_; // a space ends the word
+    return true;
+}
+
+bool Pass::text() {
+    const std::size_t start = i_;
+    const std::size_t next = in_.find_first_of(tableDepth_ ? "{}\\;" : "{}\\", i_);
+    complete_ = i_ = next == std::string_view::npos ? in_.size() : next;
+    if (i_ > start && !nameToken(start, i_ - start, true)) return false;
+    if (i_ < in_.size() && in_[i_] == ';') {
+        nameLength_ = 0; // the name ends
+        complete_ = ++i_;
+    }
+    return true;
+}
+
+ControlCheck Pass::run() {
+    while (i_ < in_.size()) {
+        const char c = in_[i_];
+        bool goOn = true;
+        if (c == '{') {
+            goOn = groupStart();
+        } else if (c == '}') {
+            if (groupEnd()) return {};
+        } else if (c == '\\') {
+            const std::size_t start = i_++;
+            if (i_ < in_.size() && isLetter(in_[i_])) {
+                goOn = controlWord(start);
+            } else if (i_ < in_.size() && in_[i_] == '\'') {
+                if (in_.size() - i_ > 2) complete_ = i_ += 3; // \'xx
+                else i_ = in_.size();
+                goOn = nameToken(start, 1, true);
+            } else if (i_ < in_.size()) {
+                complete_ = ++i_; // a control symbol
+                goOn = nameToken(start);
+            }
+        } else {
+            goOn = text();
+        }
+        if (!goOn) return found_;
+    }
+    if (depth_ == 0) return {};
+    ControlCheck truncated{ControlCheck::Truncated};
+    truncated.openGroups = depth_;
+    truncated.complete = complete_;
+    return truncated;
+}
+
+} // namespace
+
+ControlCheck checkForControl(std::string_view rtf) { return Pass(rtf).run(); }
+
+std::string closeGroups(std::string_view rtf, const ControlCheck& check) {
+    if (check.kind != ControlCheck::Truncated) return std::string(rtf);
+    std::string whole(rtf.substr(0, check.complete));
+    whole.append(check.openGroups, '}');
+    return whole;
+}
+
+} // namespace rtf
