@@ -75,8 +75,8 @@ const companion::LanguageTexts& companion::texts() {
             "Backup copies are failing",
             "The file cannot be opened: its formatting is nested deeper than the editor can read safely "
             "(31 levels at most). The file is damaged, or was made to bring the program down.",
-            "The file cannot be opened: it holds a formatting control word longer than the editor can read "
-            "safely. The file is damaged, or was made to corrupt the program's memory.",
+            "The file cannot be opened: it holds a formatting control word, or a font or style name, longer than "
+            "the editor can read safely. The file is damaged, or was made to corrupt the program's memory.",
             "The file is damaged: its formatted text ends too early. Everything that could be read is shown.",
             "The editor cannot read the formatted text on the clipboard safely (it is nested too deep or holds "
             "an overlong control word). It was pasted as plain text only.",

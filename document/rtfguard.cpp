@@ -19,9 +19,10 @@ std::optional<std::string> rtfForControl(const std::string& path, std::string_vi
     case rtf::ControlCheck::Fine: return std::nullopt;
     case rtf::ControlCheck::Truncated: return rtf::closeGroups(rtf, check);
     case rtf::ControlCheck::TooDeep: throw ui::AppError(aboutFile(path, texts[language::xRtfTooDeep]));
-    case rtf::ControlCheck::LongWord: throw ui::AppError(aboutFile(path, texts[language::xRtfLongWord]));
+    case rtf::ControlCheck::LongWord:
+    case rtf::ControlCheck::LongName: throw ui::AppError(aboutFile(path, texts[language::xRtfLongWord]));
     }
-    return std::nullopt;
+    throw ui::AppError(aboutFile(path, texts[language::xRtfLongWord])); // nothing unknown reaches the control
 }
 
 bool pastedRtfReadable(std::string_view rtf, const std::vector<std::string>& texts) {

@@ -21,7 +21,8 @@ const std::vector<std::string>& czechExtraTexts() {
         "Záložní kopie se nedaří ukládat",
         "Soubor nelze otevřít: jeho formátování je vnořené hlouběji, než editor bezpečně přečte "
         "(nejvýš 31 úrovní). Soubor je poškozený, nebo byl upraven tak, aby program shodil.",
-        "Soubor nelze otevřít: obsahuje řídicí slovo formátování delší, než editor bezpečně přečte. "
+        "Soubor nelze otevřít: obsahuje řídicí slovo formátování nebo název písma či stylu delší, než editor "
+        "bezpečně přečte. "
         "Soubor je poškozený, nebo byl upraven tak, aby poškodil paměť programu.",
         "Soubor je poškozený: formátovaný text končí předčasně. Zobrazeno je vše, co se z něj podařilo přečíst.",
         "Formátovaný text ve schránce editor bezpečně nepřečte (je vnořený příliš hluboko nebo obsahuje "

@@ -64,6 +64,8 @@ TEST_F(MainWindowTest, RtfTheControlCannotReadIsReportedByNameAndNotOpened) {
         {"slovo.rtf", kHead + "\\" + std::string(1100, 'a') + " x}", language::xRtfLongWord},
         {"slovo5000.rtf", kHead + "\\" + std::string(5000, 'q') + " x}", language::xRtfLongWord},
         {"cislo.rtf", kHead + "\\fs" + std::string(1100, '7') + " x}", language::xRtfLongWord},
+        {"pismo.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 " + std::string(1100, 'F') + ";}}x}", language::xRtfLongWord},
+        {"styl.rtf", kHead + "{\\stylesheet{\\s1 " + std::string(1100, 'S') + ";}}x}", language::xRtfLongWord},
     };
     for (const auto& c : cases) {
         docs.write(c.name, c.rtf);
