@@ -67,10 +67,15 @@ def run(build, files, raw):
             os.remove(progress)
         batch = files[:300]
         cmd = [os.path.join(build, "wine-run.sh"), harness] + (["--raw"] if raw else [])
-        r = subprocess.run(cmd + [winpath(progress)] + [winpath(f) for f in batch],
-                           capture_output=True, timeout=900)
+        try:
+            r = subprocess.run(cmd + [winpath(progress)] + [winpath(f) for f in batch],
+                               capture_output=True, timeout=60 + 3 * len(batch))
+            code = r.returncode
+        except subprocess.TimeoutExpired:  # a file that keeps the control busy: kept as one that ended it
+            subprocess.run([os.path.join(build, "wine-run.sh"), "--down"], capture_output=True)
+            code = -1
         last = open(progress).read().strip() if os.path.exists(progress) else ""
-        if r.returncode == 0 and not last:
+        if code == 0 and not last:
             files = files[len(batch):]
             continue
         names = [winpath(f) for f in batch]
