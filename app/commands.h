@@ -45,6 +45,7 @@ using CommandList = std::span<const CommandDef>;
 extern const CommandList kFileCommands;
 extern const CommandList kEditCommands;
 extern const CommandList kViewCommands;
+extern const CommandList kSearchCommands;
 
 // The commands of one main window, each with its action.
 class CommandTable {

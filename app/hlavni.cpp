@@ -116,7 +116,7 @@ void Thlavni1::ApplyLanguage(const std::string& path) {
     auto texts = language::readMainTexts(path);
     if (!texts) throw ui::AppError("Nepodařilo se zpracovat jazykovou knihovnu");
     LanguageLibraryFile = path;
-    menu_.setCaptions(texts->menu);
+    menu_.setCaptions(texts->menu, texts->extra);
     DrawMenuBar(hwnd());
     LanguageStrings = std::move(texts->strings);
     LanguageHints = std::move(texts->hints);
@@ -216,11 +216,13 @@ LRESULT Thlavni1::defaultProc(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Thlavni1::handle(UINT msg, WPARAM wp, LPARAM lp) {
+    if (search.onMessage(*this, msg, lp)) return 0;
     switch (msg) {
     case WM_SIZE: layout(); return 0;
     case WM_COMMAND:
         if (onCommand(wp)) return 0;
         break;
+    case WM_INITMENU: // also sent before an accelerator runs a menu item: its state must be current
     case WM_INITMENUPOPUP: updateActions(); break;
     case WM_NOTIFY:
         if (onNotify(reinterpret_cast<NMHDR*>(lp))) return 0;

@@ -13,6 +13,7 @@
 #include "app/ehshelprouter.h"
 #include "app/filedialogs.h"
 #include "app/menus.h"
+#include "app/search.h"
 #include "document/editor.h"
 #include "lang/extra.h"
 #include "settings/nastaveni_u.h"
@@ -66,6 +67,7 @@ public:
     bool WordWrapChecked = true;       // the check of "Zalamování řádků"
     // the help router: HTML Help with the user guide beside the program (made in FormCreate)
     std::unique_ptr<THelpRouter> HelpRouter1;
+    Search search;                     // the find and replace dialogs and the last search
 
     settings::TNastaveni& nastaveni() { return *settings_; }
     const settings::TNastaveni& nastaveni() const { return *settings_; }

@@ -5,6 +5,7 @@
 #include "app/menus.h"
 
 #include "app/resource.h"
+#include "lang/extra.h"
 
 #include <iterator>
 
@@ -27,11 +28,19 @@ const MenuRow kMenuRows[] = {
     {R::Separator},
     {R::Item, mmKonec1, "Konec", IDM_KONEC, {FALT, VK_F4}},
     {R::Menu, mmUpravy1, "Úpravy", 0, {}, true},
+    {R::Item, mmZpet1, "Zpět", IDM_ZPET, {kCtrl, 'Z'}},
+    {R::Item, mmZnovu1, "Znovu", IDM_ZNOVU, {kCtrl, 'Y'}},
+    {R::Separator},
     {R::Item, mmPismo1, "Písmo", IDM_PISMO},
     {R::Separator},
     {R::Item, mmVyjmout1, "Vyjmout", IDM_VYJMOUT},
     {R::Item, mmKopirovat1, "Kopírovat", IDM_KOPIROVAT},
     {R::Item, mmVlozit1, "Vložit", IDM_VLOZIT},
+    {R::Item, mmVybratVse1, "Vybrat vše", IDM_VYBRATVSE, {kCtrl, 'A'}},
+    {R::Separator},
+    {R::Item, mmNajit1, "Najít...", IDM_NAJIT, {kCtrl, 'F'}},
+    {R::Item, mmNajitDalsi1, "Najít další", IDM_NAJITDALSI, {0, VK_F3}},
+    {R::Item, mmNahradit1, "Nahradit...", IDM_NAHRADIT, {kCtrl, 'H'}},
     {R::Separator},
     {R::Item, mmZalamovatRadky1, "Zalamování řádků", IDM_ZALAMOVAT},
     {R::Menu, mmZobrazit1, "Zobrazit"},
@@ -57,6 +66,26 @@ const MenuRow kMenuRows[] = {
     {R::Menu, mmNapoveda1, "Nápověda"},
     {R::Item, mmTemataNapovedy1, "Témata nápovědy", IDM_TEMATA, {0, VK_F1}},
     {R::Item, mmOProgramu1, "O programu", IDM_OPROGRAMU},
+};
+
+// Shortcuts that no menu item shows.
+struct Key {
+    Shortcut shortcut;
+    UINT id;
+};
+const Key kMoreKeys[] = {
+    {{FSHIFT, VK_F3}, IDM_NAJITPREDCHOZI},
+};
+
+// The newer menu items and their captions among the extra texts.
+struct ExtraCaption {
+    MenuIndex index;
+    language::ExtraText text;
+};
+constexpr ExtraCaption kExtraMenuTexts[] = {
+    {mmZpet1, language::xUndo},          {mmZnovu1, language::xRedo},
+    {mmVybratVse1, language::xSelectAll}, {mmNajit1, language::xFind},
+    {mmNajitDalsi1, language::xFindNext}, {mmNahradit1, language::xReplace},
 };
 
 std::string keyName(WORD key) {
@@ -111,6 +140,8 @@ void MainMenu::build() {
         }
         }
     }
+    for (const Key& k : kMoreKeys)
+        keys.push_back({static_cast<BYTE>(k.shortcut.modifiers | FVIRTKEY), k.shortcut.key, static_cast<WORD>(k.id)});
     accel_ = CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
 }
 
@@ -126,8 +157,10 @@ void MainMenu::enableDocumentMenus(bool on) {
         if (r.needsDocument) items_[r.index].setEnabled(on);
 }
 
-void MainMenu::setCaptions(const std::vector<std::string>& captions) {
-    for (size_t k = 0; k < kMenuCount && k < captions.size(); ++k) items_[k].setCaption(captions[k]);
+void MainMenu::setCaptions(const std::vector<std::string>& captions, const std::vector<std::string>& extra) {
+    for (size_t k = 0; k < kLibraryMenuCount && k < captions.size(); ++k) items_[k].setCaption(captions[k]);
+    for (const ExtraCaption& c : kExtraMenuTexts)
+        if (c.text < extra.size()) items_[c.index].setCaption(extra[c.text]);
 }
 
 } // namespace app

@@ -10,14 +10,16 @@
 
 namespace app {
 
-// The main menu's items in the order the language library's menu list names them.
+// The main menu's items: first in the order the language library's menu list names them, then
+// the newer items, whose captions come from the list of extra texts (kExtraMenuTexts).
 enum MenuIndex {
     mmSoubor1, mmNovy1, mmOtevrit1, mmZavrit1, mmUlozit1, mmUlozitJako1, mmTisk1, mmKonec1,
     mmUpravy1, mmPismo1, mmVyjmout1, mmKopirovat1, mmVlozit1, mmZalamovatRadky1, mmZobrazit1,
     mmPanelyNastroju1, mmStandardni1, mmFormat1, mmStavovyRadek1, mmFunkce1, mmSpocitatSlova1,
     mmSpocitatZnaky1, mmSpocitatZnakyBezMezer1, mmPocetRadku1, mmMoznosti1, mmNastaveni1,
     mmZobrazitPrevodnikZn1, mmPrevestZnaky1, mmNapoveda1, mmTemataNapovedy1, mmOProgramu1, mmOkno1,
-    mmNasebe1, mmVedlesebe1, mmUsporadat1, kMenuCount
+    mmNasebe1, mmVedlesebe1, mmUsporadat1, kLibraryMenuCount,
+    mmZpet1 = kLibraryMenuCount, mmZnovu1, mmVybratVse1, mmNajit1, mmNajitDalsi1, mmNahradit1, kMenuCount
 };
 
 // A shortcut key: FCONTROL/FALT/FSHIFT and a virtual key ('A'-'Z', '0'-'9', VK_F1-VK_F12).
@@ -52,7 +54,8 @@ public:
     std::vector<ui::MenuItem*> itemsOf(UINT id);
     // Greys or enables the menus that need a document.
     void enableDocumentMenus(bool on);
-    void setCaptions(const std::vector<std::string>& captions);
+    // The captions of the language library's menu list and of its extra texts.
+    void setCaptions(const std::vector<std::string>& captions, const std::vector<std::string>& extra);
     // The window took the menu bar: it destroys it with itself.
     void attached() { bar_.release(); }
     ~MainMenu();

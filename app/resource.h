@@ -46,6 +46,20 @@
 #define IDM_TEMATA 1600
 #define IDM_OPROGRAMU 1601
 
+// editing 2000-2099
+#define IDM_ZPET 2000
+#define IDM_ZNOVU 2001
+#define IDM_VYBRATVSE 2002
+#define IDM_NAJIT 2003
+#define IDM_NAJITDALSI 2004
+#define IDM_NAJITPREDCHOZI 2005 /* Shift+F3: the last search upwards */
+#define IDM_NAHRADIT 2006
+#define IDM_DALSIOKNO 2007 /* Ctrl+Tab: the next document window */
+#define IDM_TUCNE 2008 /* Ctrl+B, Ctrl+I, Ctrl+U: the formatting buttons toggled by key */
+#define IDM_KURZIVA 2009
+#define IDM_PODTRZENO 2010
+#define IDM_POSLEDNI 2020 /* the recent files, 2020-2027 */
+
 #define IDC_COOLBAR 1900
 #define IDC_TOOLBAR1 1901
 #define IDC_TOOLBAR2 1902

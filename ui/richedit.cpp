@@ -192,14 +192,14 @@ std::string RichEdit::streamOut() const { return streamOutAs(plainText_ ? SF_TEX
 
 std::string RichEdit::rtf() const { return streamOutAs(SF_RTF); }
 
-std::string RichEdit::streamOutAs(UINT format) const {
+std::string RichEdit::streamOutOf(HWND control, UINT format) {
     std::string out;
     EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&out), 0, writeToString};
-    SendMessageA(hwnd_, EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&es));
+    SendMessageA(control, EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&es));
     if (es.dwError != 0) throw AppError("Failed to Save Stream");
     // Wine: RTF comes out with a terminating zero byte after the closing brace; a file must
     // not carry it
-    if (format == SF_RTF && !out.empty() && out.back() == '\0') out.pop_back();
+    if ((format & SF_RTF) && !out.empty() && out.back() == '\0') out.pop_back();
     return out;
 }
 

@@ -118,6 +118,26 @@ public:
     // check every paste goes through.
     using PasteCheck = std::function<bool(std::string_view rtf)>;
     void setPasteCheck(PasteCheck check) { pasteCheck_ = std::move(check); }
+    // --- undo, selection and search (ui/richedit_edit.cpp)
+    bool canUndo() const;
+    bool canRedo() const;
+    void undo();
+    void redo();
+    void selectAll();
+    // The selected text in the ANSI code page, paragraph ends as CR.
+    std::string selectedText() const;
+    struct Match {
+        long from, to;
+        bool operator==(const Match&) const = default;
+    };
+    // Finds `what` (ANSI) between `from` and `to` with the find dialog's flags (FR_DOWN,
+    // FR_MATCHCASE, FR_WHOLEWORD). Down: the first match in from..to (to -1: the end); up: the
+    // last match that starts before `from` and not before `to`.
+    std::optional<Match> find(const std::string& what, DWORD flags, long from, long to) const;
+    // Replaces every match of `what` by `with` as one step of undo, each replacement in the
+    // format of the text it replaces; the number of replacements. Throws AppError when the
+    // control refuses the work.
+    int replaceAll(const std::string& what, const std::string& with, DWORD flags);
 
 private:
     static LRESULT CALLBACK controlProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self);
@@ -126,7 +146,8 @@ private:
     void applyStyle(const CharStyle& s, WPARAM scope);
     // Whether the first character has the style (face, size, colour, no effects).
     bool startsInStyle(const CharStyle& s);
-    std::string streamOutAs(UINT format) const;
+    std::string streamOutAs(UINT format) const { return streamOutOf(hwnd_, format); }
+    static std::string streamOutOf(HWND control, UINT format);
     void applyTextStyle();
     HWND hwnd_ = nullptr;
     bool plainText_ = false;
