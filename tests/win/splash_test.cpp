@@ -390,7 +390,7 @@ TEST_F(MainWindowTest, SwitchingLanguagesLeavesNothingOfTheOther) {
     // everything the main window shows or uses, in a fixed order
     const auto shown = [&] {
         std::vector<std::string> t;
-        for (int k = 0; k < app::kMenuCount; ++k)
+        for (int k = 0; k < app::kMenuCount; ++k) // the library's items, then the newer ones
             t.push_back(frame->menu(static_cast<app::MenuIndex>(k)).caption());
         menuTexts(GetMenu(frame->hwnd()), t);
         const UINT bar1[] = {IDM_NOVY,    IDM_OTEVRIT,   IDM_ULOZIT, IDT_TISK,
@@ -412,12 +412,16 @@ TEST_F(MainWindowTest, SwitchingLanguagesLeavesNothingOfTheOther) {
     };
     const auto expected = [&](const language::MainTexts& l) {
         std::vector<std::string> t;
+        using namespace language;
+        const std::vector<std::string>& x = l.extra;
         for (const auto& m : l.menu) t.push_back(m);
-        // the menu bar in its own order: Soubor 0-7, Úpravy 8-13, Zobrazit 14-18, Funkce 19-23,
-        // Možnosti 24-27, Okno 31-34, Nápověda 28-30
-        for (int k : {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17,
+        for (auto k : {xUndo, xRedo, xSelectAll, xFind, xFindNext, xReplace}) t.push_back(x[k]);
+        // the menu bar in its own order: Soubor 0-7, Úpravy 8-13 with the newer items (100 + the
+        // extra text), Zobrazit 14-18, Funkce 19-23, Možnosti 24-27, Okno 31-34, Nápověda 28-30
+        for (int k : std::initializer_list<int>{0,  1,  2,  3,  4,  5,  6,  7,  8,  100 + int(xUndo), 100 + int(xRedo), 9,  10, 11, 12,
+                      100 + int(xSelectAll), 100 + int(xFind), 100 + int(xFindNext), 100 + int(xReplace), 13, 14, 15, 16, 17,
                       18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 31, 32, 33, 34, 28, 29, 30})
-            t.push_back(l.menu[static_cast<size_t>(k)]);
+            t.push_back(k >= 100 ? x.at(static_cast<size_t>(k - 100)) : l.menu[static_cast<size_t>(k)]);
         for (size_t k = 0; k < 16; ++k) t.push_back(l.hints[k]);
         t.push_back(l.filter + "|" + l.extra[language::xAllFilesFilter]); // the open dialog lists all files
         t.push_back(l.filter);
