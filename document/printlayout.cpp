@@ -33,8 +33,11 @@ public:
     }
 
 private:
-    int pxX(long long twips) const { return static_cast<int>(twips * area_.dpiX / 1440); }
-    int pxY(long long twips) const { return static_cast<int>(twips * area_.dpiY / 1440); }
+    // Twips as device pixels, held to a distance no page reaches: a document may ask for any
+    // measure (\sa2147483647), and sums of them must stay numbers.
+    static constexpr long long kFarPx = 1 << 24;
+    int pxX(long long twips) const { return static_cast<int>(std::clamp(twips * area_.dpiX / 1440, -kFarPx, kFarPx)); }
+    int pxY(long long twips) const { return static_cast<int>(std::clamp(twips * area_.dpiY / 1440, -kFarPx, kFarPx)); }
 
     void glyphsOf(const Paragraph& p) {
         glyphs_.clear();

@@ -392,3 +392,32 @@ TEST(PrintLayout, RandomDocumentsKeepTheirText) {
         EXPECT_EQ(got, expected) << round;
     }
 }
+
+// A document may give any measure: spaces, indents and tab stops at the ends of the int range
+// lay out without overflowing (UBSan makes an overflow fatal here) and keep the text.
+TEST(PrintLayout, MeasuresAtTheEndsOfTheRangeStayNumbers) {
+    constexpr int kMax = 2147483647, kMin = -2147483647 - 1;
+    const struct { const char* what; int left, right, first, before, after, tab; } cases[] = {
+        {"space after", 0, 0, 0, 0, kMax, 0},    {"space before", 0, 0, 0, kMax, 0, 0},
+        {"both spaces", 0, 0, 0, kMax, kMax, 0}, {"indents far out", kMax, kMax, kMax, 0, 0, 0},
+        {"indents far in", kMin, kMin, kMin, 0, 0, 0}, {"first line back", kMax, 0, kMin, 0, 0, 0},
+        {"tab stop", 0, 0, 0, 0, 0, kMax},
+    };
+    for (const auto& c : cases) {
+        std::vector<Paragraph> paras{para(u"ab\tc"), para(u"de")};
+        for (auto& p : paras) {
+            p.leftTwips = c.left, p.rightTwips = c.right, p.firstTwips = c.first;
+            p.spaceBeforeTwips = c.before, p.spaceAfterTwips = c.after;
+            if (c.tab) p.tabStopsTwips = {c.tab};
+        }
+        const RtfDocument d = doc(paras);
+        FixedMeasure m(d);
+        const auto pages = layoutPages(d, area(200, 100), m);
+        std::u16string text;
+        for (const auto& page : pages)
+            for (const auto& piece : page.pieces)
+                for (char16_t ch : piece.text)
+                    if (ch != u'\t') text += ch; // a tab at the end of a line is not drawn
+        EXPECT_EQ(text, u"abcde") << c.what;
+    }
+}
