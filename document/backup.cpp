@@ -9,7 +9,6 @@
 #include "ui/text.h"
 #include "ui/unique.h"
 
-#include <algorithm>
 
 namespace document {
 
@@ -29,19 +28,11 @@ void writeWhole(const std::string& path, std::string_view bytes) {
     ui::UniqueFile f{CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                  nullptr)};
     if (!f) ui::throwLastError();
-    size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD put = 0;
-        const DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
-        if (!WriteFile(f.get(), bytes.data() + done, want, &put, nullptr)) ui::throwLastError();
-        done += put;
-    }
+    ui::writeAll(f.get(), bytes);
     if (!FlushFileBuffers(f.get())) ui::throwLastError();
 }
 
-} // namespace
-
-std::string writeBackupCopy(const std::string& folder, std::string name, std::string_view bytes) {
+std::string writeCopy(const std::string& folder, std::string name, std::string_view bytes) {
     // the temporary name does not match "*.bcp": an interrupted write is never offered back
     const std::string tmp = ui::temporaryBeside(folder + name);
     ui::ScopeExit dropTmp{[&] { DeleteFileA(tmp.c_str()); }};
@@ -57,6 +48,16 @@ std::string writeBackupCopy(const std::string& folder, std::string name, std::st
         // a file of that name appeared between the test and the rename: never replace it
         if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) ui::throwLastError(error);
         name = MakeBackupName(std::move(name));
+    }
+}
+
+} // namespace
+
+std::string writeBackupCopy(const std::string& folder, std::string name, std::string_view bytes) {
+    try {
+        return writeCopy(folder, name, bytes);
+    } catch (const ui::AppError& e) {
+        throw ui::AppError(ui::aboutFile(folder + name, e.what()));
     }
 }
 

@@ -17,7 +17,7 @@ bool nameTaken(const std::string& path);
 // grown from it by whole name parts if a file of that name appears meanwhile. The bytes go to
 // a temporary file first, are flushed, and the file is then renamed to the copy's name without
 // replacing anything: a copy is either complete or absent. Returns the full path of the copy;
-// throws AppError when it cannot be written.
+// throws AppError naming the copy when it cannot be written.
 std::string writeBackupCopy(const std::string& folder, std::string name, std::string_view bytes);
 
 } // namespace document

@@ -101,7 +101,7 @@ bool TPrevodZnaku::reportPending() {
         PostQuitMessage(0);
         return true;
     case Pending::Unreadable:
-        reportError(ui::baseName(dataFilePath()) + ": " + readError_);
+        reportError(readError_); // it names the file
         return true;
     }
     return false;

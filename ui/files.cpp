@@ -54,7 +54,9 @@ std::vector<std::string> listEntries(const std::string& pattern, bool sorted) {
     return names;
 }
 
-std::string readFile(const std::string& path) {
+namespace {
+
+std::string readWhole(const std::string& path) {
     UniqueFile f{CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (!f) throwLastError();
@@ -73,6 +75,16 @@ std::string readFile(const std::string& path) {
     return bytes;
 }
 
+} // namespace
+
+std::string readFile(const std::string& path) {
+    try {
+        return readWhole(path);
+    } catch (const AppError& e) {
+        throw AppError(aboutFile(path, e.what()));
+    }
+}
+
 std::string temporaryBeside(const std::string& path) {
     std::string folder = folderOf(path);
     if (folder.empty()) folder = ".\\";
@@ -81,12 +93,38 @@ std::string temporaryBeside(const std::string& path) {
     return name;
 }
 
+namespace {
+WriteFault* activeFault = nullptr;
+}
+
+WriteFault::WriteFault(std::size_t allowed, unsigned long error)
+    : previous_(activeFault), allowed_(allowed), error_(error) {
+    activeFault = this;
+}
+
+WriteFault::~WriteFault() { activeFault = previous_; }
+
+bool writeBytes(void* file, const void* data, unsigned long size, unsigned long* written) {
+    WriteFault* fault = activeFault;
+    if (!fault || size <= fault->allowed_) {
+        if (fault) fault->allowed_ -= size;
+        return WriteFile(file, data, size, written, nullptr) != 0;
+    }
+    DWORD put = 0;
+    if (fault->allowed_ > 0 && !WriteFile(file, data, static_cast<DWORD>(fault->allowed_), &put, nullptr)) return false;
+    fault->allowed_ = 0;
+    ++fault->failures_;
+    *written = put;
+    SetLastError(fault->error_);
+    return false;
+}
+
 void writeAll(void* file, std::string_view bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         DWORD put = 0;
         const DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
-        if (!WriteFile(file, bytes.data() + done, want, &put, nullptr)) throwLastError();
+        if (!writeBytes(file, bytes.data() + done, want, &put)) throwLastError();
         done += put;
     }
 }
@@ -95,7 +133,9 @@ void writeFileReplacing(const std::string& path, std::string_view bytes) {
     writeFileReplacing(path, [bytes](void* file) { writeAll(file, bytes); });
 }
 
-void writeFileReplacing(const std::string& path, const std::function<void(void* file)>& write) {
+namespace {
+
+void replaceFile(const std::string& path, const std::function<void(void* file)>& write) {
     // Win32: replacing a read-only file is refused. Wine: MoveFileEx replaces it anyway, so
     // check first; the old file must stay as it is.
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -113,6 +153,16 @@ void writeFileReplacing(const std::string& path, const std::function<void(void* 
     if (!MoveFileExA(tmp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         throwLastError();
     dropTmp.dismiss();
+}
+
+} // namespace
+
+void writeFileReplacing(const std::string& path, const std::function<void(void* file)>& write) {
+    try {
+        replaceFile(path, write);
+    } catch (const AppError& e) {
+        throw AppError(aboutFile(path, e.what()));
+    }
 }
 
 } // namespace ui

@@ -30,7 +30,7 @@ DWORD CALLBACK readFromFile(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* got) {
 DWORD CALLBACK writeToFile(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* put) {
     auto* c = reinterpret_cast<FileCookie*>(cookie);
     DWORD n = 0;
-    if (!WriteFile(c->file, buf, static_cast<DWORD>(cb), &n, nullptr) || n != static_cast<DWORD>(cb)) {
+    if (!writeBytes(c->file, buf, static_cast<DWORD>(cb), &n) || n != static_cast<DWORD>(cb)) {
         c->error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
         return 1;
     }

@@ -11,6 +11,13 @@ std::string withFullStop(std::string text) {
     return text;
 }
 
+std::string aboutFile(std::string_view path, std::string_view cause) {
+    std::string text(path);
+    text += "\n\n";
+    text += cause;
+    return text;
+}
+
 static size_t afterFolder(std::string_view path) {
     const size_t p = path.find_last_of("\\/:");
     return p == std::string_view::npos ? 0 : p + 1;

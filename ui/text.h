@@ -8,6 +8,9 @@ namespace ui {
 // Appends a full stop when the text ends in a character whose code is above '.' (error reports).
 std::string withFullStop(std::string text);
 
+// A report about a file: its path, an empty line, then the cause.
+std::string aboutFile(std::string_view path, std::string_view cause);
+
 // The file's name without its folder: the text after the last '\', '/' or ':'.
 std::string baseName(std::string_view path);
 
