@@ -190,7 +190,7 @@ void Teditor1::loadFile(const std::string& path) {
     RichEdit1.setPlainText(!rtf);
     showPosition();
     if (rtf && whole)
-        ui::prompts().messageBox(ui::appWindow(), aboutFile(path, x[language::xRtfTruncated]), ui::appTitle(),
+        ui::prompts().messageBox(ui::appWindow(), ui::aboutFile(path, x[language::xRtfTruncated]), ui::appTitle(),
                                  MB_ICONWARNING);
 }
 

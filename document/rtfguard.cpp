@@ -7,10 +7,9 @@
 #include "rtf/control_check.h"
 #include "ui/errors.h"
 #include "ui/prompts.h"
+#include "ui/text.h"
 
 namespace document {
-
-std::string aboutFile(const std::string& path, const std::string& cause) { return path + "\n\n" + cause; }
 
 std::optional<std::string> rtfForControl(const std::string& path, std::string_view rtf,
                                          const std::vector<std::string>& texts) {
@@ -18,11 +17,11 @@ std::optional<std::string> rtfForControl(const std::string& path, std::string_vi
     switch (check.kind) {
     case rtf::ControlCheck::Fine: return std::nullopt;
     case rtf::ControlCheck::Truncated: return rtf::closeGroups(rtf, check);
-    case rtf::ControlCheck::TooDeep: throw ui::AppError(aboutFile(path, texts[language::xRtfTooDeep]));
+    case rtf::ControlCheck::TooDeep: throw ui::AppError(ui::aboutFile(path, texts[language::xRtfTooDeep]));
     case rtf::ControlCheck::LongWord:
-    case rtf::ControlCheck::LongName: throw ui::AppError(aboutFile(path, texts[language::xRtfLongWord]));
+    case rtf::ControlCheck::LongName: throw ui::AppError(ui::aboutFile(path, texts[language::xRtfLongWord]));
     }
-    throw ui::AppError(aboutFile(path, texts[language::xRtfLongWord])); // nothing unknown reaches the control
+    throw ui::AppError(ui::aboutFile(path, texts[language::xRtfLongWord])); // nothing unknown reaches the control
 }
 
 bool pastedRtfReadable(std::string_view rtf, const std::vector<std::string>& texts) {

@@ -17,7 +17,4 @@ std::optional<std::string> rtfForControl(const std::string& path, std::string_vi
 // The paste check of a document's control: false, after saying why, for RTF it cannot read.
 bool pastedRtfReadable(std::string_view rtf, const std::vector<std::string>& texts);
 
-// What the user is told about the file `path`: its path, a blank line and `cause`.
-std::string aboutFile(const std::string& path, const std::string& cause);
-
 } // namespace document
