@@ -6,6 +6,8 @@
 #include "app/o_programu.h"
 #include "app/resource.h"
 #include "glyvarin/glyvarin.h"
+#include "settings/nastaveni.h"
+#include "ui/text.h"
 
 namespace app {
 namespace {
@@ -17,9 +19,15 @@ bool& barSetting(settings::TNastaveni& s, Bar bar) {
     return bar == Bar::Standard ? s.Standardni : bar == Bar::Format ? s.Format : s.Stav;
 }
 
+// What the window shows now. The setting can differ: the settings dialog stores the bars as
+// shown for the next start when the view is not to be remembered, and leaves the window alone.
+bool barShown(const Thlavni1& w, Bar bar) {
+    return bar == Bar::Status ? w.StatusBar1.visible() : w.CoolBar1.bandVisible(bar == Bar::Standard ? 0 : 1);
+}
+
 void toggleBar(Thlavni1& w, Bar bar) {
-    bool& on = barSetting(w.nastaveni(), bar);
-    on = !on;
+    const bool on = !barShown(w, bar);
+    barSetting(w.nastaveni(), bar) = on;
     if (bar == Bar::Status) {
         w.StatusBar1.setVisible(on);
     } else {
@@ -39,6 +47,32 @@ void mmOProgramu1Click(Thlavni1& w) {
     about.ShowModal();
 }
 
+// What the settings dialog takes from the main window.
+settings::NastaveniHost settingsHost(Thlavni1& w) {
+    std::string caption = withoutAccelerators(w.menu(mmNastaveni1).caption());
+    if (caption.ends_with("...")) caption.resize(caption.size() - 3); // the menu's "more to come"
+    return {
+        .owner = w.hwnd(),
+        .caption = caption,
+        .languageFile = w.LanguageLibraryFile,
+        .languageFolder = ui::folderOf(w.paths().program),
+        .barsShown = [&w] {
+            return settings::BarsShown{w.CoolBar1.bandVisible(0), w.CoolBar1.bandVisible(1), w.StatusBar1.visible()};
+        },
+        .applyLanguage = [&w](const std::string& path) {
+            w.ApplyLanguage(path);
+            predejKnihovnu(path.c_str());
+        },
+        .onHelp = w.onControlHelp,
+    };
+}
+
+void mmNastaveni1Click(Thlavni1& w) {
+    settings::Tnastaveni1 dialog(w.nastaveni(), settingsHost(w));
+    dialog.create();
+    dialog.ShowModal();
+}
+
 void mmPrevestZnaky1Click(Thlavni1& w) {
     PrevestZnaky(w.StatusBar1.hwnd(), w.activeDocument()->RichEdit1.hwnd());
     w.StatusBar1.takeText(0); // the converter wrote its progress there itself
@@ -46,17 +80,18 @@ void mmPrevestZnaky1Click(Thlavni1& w) {
 
 const CommandDef kEntries[] = {
     {IDM_STANDARDNI, [](Thlavni1& w) { toggleBar(w, Bar::Standard); }, false, nullptr,
-     [](const Thlavni1& w) { return w.nastaveni().Standardni; }},
+     [](const Thlavni1& w) { return barShown(w, Bar::Standard); }},
     {IDM_FORMAT, [](Thlavni1& w) { toggleBar(w, Bar::Format); }, false, nullptr,
-     [](const Thlavni1& w) { return w.nastaveni().Format; }},
+     [](const Thlavni1& w) { return barShown(w, Bar::Format); }},
     {IDM_STAVOVY, [](Thlavni1& w) { toggleBar(w, Bar::Status); }, false, nullptr,
-     [](const Thlavni1& w) { return w.nastaveni().Stav; }},
+     [](const Thlavni1& w) { return barShown(w, Bar::Status); }},
     {IDM_SLOVA, [](Thlavni1& w) { showCount(w, 8, w.activeDocument()->WordCount()); }, kNeedsDocument},
     {IDM_ZNAKY, [](Thlavni1& w) { showCount(w, 7, w.activeDocument()->CharCount()); }, kNeedsDocument},
     {IDM_ZNAKYBEZMEZER, [](Thlavni1& w) { showCount(w, 7, w.activeDocument()->CharCountNoSpaces()); },
      kNeedsDocument},
     {IDM_RADKY, [](Thlavni1& w) { showCount(w, 14, static_cast<unsigned>(w.activeDocument()->LineCount())); },
      kNeedsDocument},
+    {IDM_NASTAVENI, mmNastaveni1Click},
     {IDM_PREVODNIK, [](Thlavni1&) { zobraz(); }},
     {IDM_PREVEST, mmPrevestZnaky1Click, kNeedsDocument},
     {IDM_NASEBE, [](Thlavni1& w) { SendMessageA(w.client(), WM_MDICASCADE, 0, 0); }},

@@ -85,16 +85,8 @@ void TAbout1::placeOverOwner() {
 
 void TAbout1::ShowModal() {
     placeOverOwner();
-    focus_ = Button1.hwnd();
+    focus_.start(Button1.hwnd());
     ui::runModal(hwnd(), owner_.hwnd(), closed_, true);
-}
-
-void TAbout1::onActivate(bool active) {
-    if (!active) {
-        if (HWND f = GetFocus(); f && IsChild(hwnd(), f)) focus_ = f;
-        return;
-    }
-    SetFocus(focus_ && IsChild(hwnd(), focus_) ? focus_ : Button1.hwnd());
 }
 
 void TAbout1::Close() {
@@ -116,7 +108,7 @@ LRESULT TAbout1::handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         break;
-    case WM_ACTIVATE: onActivate(LOWORD(wp) != WA_INACTIVE); return 0;
+    case WM_ACTIVATE: focus_.onActivate(hwnd(), LOWORD(wp) != WA_INACTIVE, Button1.hwnd()); return 0;
     case WM_CLOSE: Close(); return 0;
     }
     return defaultProc(msg, wp, lp);

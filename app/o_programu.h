@@ -4,6 +4,7 @@
 
 #include "app/HyperLink.h"
 #include "app/fileinfo.h"
+#include "ui/modal.h"
 #include "ui/static.h"
 #include "ui/window.h"
 
@@ -48,11 +49,9 @@ protected:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    void onActivate(bool active);
-
     Thlavni1& owner_;
     ui::UniqueGdi buttonFont_;
-    HWND focus_ = nullptr; // the control that had the focus when the window was last left
+    ui::FocusKeeper focus_;
     bool closed_ = false;
 };
 

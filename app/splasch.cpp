@@ -66,13 +66,8 @@ bool TSplasch1::create() {
 }
 
 bool TSplasch1::chooseLanguage() {
-    std::vector<language::Candidate> found;
-    for (const auto& path : language::findLibraries(ui::folderOf(owner_.paths().program))) {
-        // a library without a name, a short list or no splash text is passed over
-        std::optional<std::string> name;
-        if (language::readMainTexts(path)) name = language::Library(path).displayName();
-        found.push_back({path, name});
-    }
+    // a library without a name, a short list or no splash text is passed over
+    const auto found = language::findCandidates(ui::folderOf(owner_.paths().program));
     const std::string& wanted = owner_.nastaveni().Jazyk;
     const auto chosen = language::chooseLanguage(found, wanted);
     if (!chosen) {

@@ -14,6 +14,16 @@ std::vector<std::string> findLibraries(const std::string& folder) {
     return paths;
 }
 
+std::vector<Candidate> findCandidates(const std::string& folder) {
+    std::vector<Candidate> found;
+    for (const auto& path : findLibraries(folder)) {
+        std::optional<std::string> name;
+        if (readMainTexts(path)) name = Library(path).displayName();
+        found.push_back({path, std::move(name)});
+    }
+    return found;
+}
+
 Library::Library(const std::string& path) {
     // a full path: the library is never looked up through the current directory
     module_ = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);

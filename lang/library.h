@@ -1,5 +1,6 @@
 // lang/library.h — finding, loading and reading language libraries "lang.*.dll"
 #pragma once
+#include "lang/choice.h"
 #include "lang/extra.h"
 #include "lang/langabi.h"
 
@@ -17,6 +18,10 @@ constexpr std::size_t kHintEntries = 19;
 // Full paths of the "lang.*.dll" files in `folder` (with its trailing separator), sorted by
 // file name so the choice does not depend on the file system's order.
 std::vector<std::string> findLibraries(const std::string& folder);
+
+// The libraries of `folder` in findLibraries' order, each with its display name when the
+// program can use it (a display name and every list the main window reads), else none.
+std::vector<Candidate> findCandidates(const std::string& folder);
 
 // A library loaded by its full path for one operation; released when this object goes.
 class Library {

@@ -137,8 +137,13 @@ SIZE ToolBar::idealSize() const {
 // --- ComboBox
 
 void ComboBox::create(HWND parent, UINT id, int width, bool sorted, HFONT font) {
-    hwnd_ = makeChild(WC_COMBOBOXA, CBS_DROPDOWN | WS_VSCROLL | CBS_AUTOHSCROLL | (sorted ? CBS_SORT : 0),
-                      parent, id, width, 300);
+    create(parent, id, 0, 0, width, 300, sorted, font);
+}
+
+void ComboBox::create(HWND parent, UINT id, int x, int y, int width, int listHeight, bool sorted, HFONT font) {
+    hwnd_ = makeChild(WC_COMBOBOXA, CBS_DROPDOWN | WS_VSCROLL | CBS_AUTOHSCROLL | WS_TABSTOP | (sorted ? CBS_SORT : 0),
+                      parent, id, width, listHeight);
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (font) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (HWND edit = FindWindowExA(hwnd_, nullptr, "Edit", nullptr))
         SetWindowSubclass(edit, editProc, 1, reinterpret_cast<DWORD_PTR>(this));
@@ -161,6 +166,13 @@ std::string ComboBox::selectedText() const {
 void ComboBox::add(const std::string& item) {
     SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
+
+int ComboBox::selectedIndex() const {
+    const LRESULT i = SendMessageA(hwnd_, CB_GETCURSEL, 0, 0);
+    return i == CB_ERR ? -1 : static_cast<int>(i);
+}
+
+void ComboBox::select(int index) { SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 
 int ComboBox::count() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
 
@@ -205,6 +217,14 @@ void CoolBar::addBand(HWND child, int minHeight, int width) {
 }
 
 void CoolBar::showBand(int index, bool on) { SendMessageA(hwnd_, RB_SHOWBAND, static_cast<WPARAM>(index), on); }
+
+bool CoolBar::bandVisible(int index) const {
+    REBARBANDINFOA b{};
+    b.cbSize = sizeof b;
+    b.fMask = RBBIM_STYLE;
+    if (!SendMessageA(hwnd_, RB_GETBANDINFOA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&b))) return false;
+    return !(b.fStyle & RBBS_HIDDEN);
+}
 
 int CoolBar::height() const {
     RECT r;

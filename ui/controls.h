@@ -79,8 +79,14 @@ private:
 class ComboBox : Pinned {
 public:
     void create(HWND parent, UINT id, int width, bool sorted, HFONT font);
+    // At (x, y) of the parent; `listHeight` is the field and its drop-down list together.
+    void create(HWND parent, UINT id, int x, int y, int width, int listHeight, bool sorted, HFONT font);
     HWND hwnd() const { return hwnd_; }
     void add(const std::string& item);
+    // The index of the chosen item; -1 when the text is no item (typed, or nothing chosen).
+    int selectedIndex() const;
+    // Chooses item `index`: its text becomes the box's text (no notification is sent).
+    void select(int index);
     int count() const;
     std::string item(int index) const;
     std::string text() const;
@@ -104,6 +110,7 @@ public:
     HWND hwnd() const { return hwnd_; }
     void addBand(HWND child, int minHeight, int width);
     void showBand(int index, bool on);
+    bool bandVisible(int index) const;
     int height() const;
 
 private:

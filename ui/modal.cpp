@@ -25,4 +25,12 @@ void runModal(HWND window, HWND owner, const bool& done, bool dialogKeys) {
     if (IsWindow(window)) ShowWindow(window, SW_HIDE);
 }
 
+void FocusKeeper::onActivate(HWND window, bool active, HWND fallback) {
+    if (!active) {
+        if (HWND f = GetFocus(); f && IsChild(window, f)) focus_ = f;
+        return;
+    }
+    SetFocus(focus_ && IsChild(window, focus_) ? focus_ : fallback);
+}
+
 } // namespace ui

@@ -40,8 +40,8 @@ LOGFONTA fontInfo(HFONT font) {
 // --- Label
 
 void Label::create(HWND parent, int x, int y, int width, int height, const FontSpec& font,
-                   DWORD align) {
-    hwnd_ = makeChild("STATIC", align | SS_NOPREFIX, parent, 0xFFFF, x, y, width, height);
+                   DWORD align, UINT id) {
+    hwnd_ = makeChild("STATIC", align | SS_NOPREFIX, parent, id, x, y, width, height);
     font_ = createFont(font);
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
@@ -85,9 +85,11 @@ SIZE Picture::size() const {
 
 // --- PushButton
 
-void PushButton::create(HWND parent, UINT id, int x, int y, int width, int height, HFONT font) {
+void PushButton::create(HWND parent, UINT id, int x, int y, int width, int height, HFONT font,
+                        bool isDefault) {
     id_ = id;
-    hwnd_ = makeChild("BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, parent, id, x, y, width, height);
+    hwnd_ = makeChild("BUTTON", (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP, parent, id,
+                      x, y, width, height);
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 

@@ -32,7 +32,7 @@ class Label : Pinned {
 public:
     // `align` is SS_LEFT, SS_CENTER or SS_RIGHT: where the text sits in the label's box.
     void create(HWND parent, int x, int y, int width, int height, const FontSpec& font,
-                DWORD align = SS_LEFT);
+                DWORD align = SS_LEFT, UINT id = 0xFFFF);
     HWND hwnd() const { return hwnd_; }
     void setText(const std::string& text);
     std::string text() const;
@@ -65,7 +65,9 @@ private:
 
 class PushButton : Pinned {
 public:
-    void create(HWND parent, UINT id, int x, int y, int width, int height, HFONT font);
+    // `isDefault`: drawn as the button that Enter presses
+    void create(HWND parent, UINT id, int x, int y, int width, int height, HFONT font,
+                bool isDefault = true);
     HWND hwnd() const { return hwnd_; }
     UINT id() const { return id_; }
     void setText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }

@@ -18,6 +18,10 @@
 //   probe frames             "frame: <handle>" for each main window (one per running program)
 //   probe foreground         "foreground: <class>|<handle of its main window, or 0>"
 // With PROBE_FRAME=<handle> in the environment the commands look at that main window only.
+//   probe columns CLASS      "column: <title>" for each column of the first list view in the
+//                            top-level window of that class
+// Wine: "menu" prints nothing while the program runs, since a menu's items live in the process
+// that made it; check the menus by what their keys do instead.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -237,6 +241,32 @@ int indents() {
     return 0;
 }
 
+// The column titles of the first list view in the top-level window of class `cls`.
+int columns(const char* cls) {
+    HWND w = FindWindowA(cls, nullptr);
+    HWND list = w ? childOfClass(w, "SysListView32") : nullptr;
+    if (!list) return std::puts("no list view"), 1;
+    constexpr int kTextSize = 256;
+    Remote buf(list, sizeof(LVCOLUMNA) + kTextSize);
+    if (!buf) return std::puts("no access"), 1;
+    for (int i = 0; i < 64; ++i) {
+        char text[sizeof(LVCOLUMNA) + kTextSize] = {};
+        LVCOLUMNA col{};
+        col.mask = LVCF_TEXT;
+        col.pszText = reinterpret_cast<char*>(buf.address()) + sizeof col; // in the program's memory
+        col.cchTextMax = kTextSize - 1;
+        std::memcpy(text, &col, sizeof col);
+        buf.write(text, sizeof text);
+        DWORD_PTR ok = 0;
+        if (!SendMessageTimeoutA(list, LVM_GETCOLUMNA, static_cast<WPARAM>(i), buf.address(), SMTO_ABORTIFHUNG,
+                                 5000, &ok) || !ok)
+            break;
+        buf.read(text, sizeof text);
+        std::printf("column: %s\n", utf8(text + sizeof col).c_str());
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -250,6 +280,7 @@ int main(int argc, char** argv) {
     if (cmd == "indents") return indents();
     if (cmd == "frames") return EnumWindows(listFrame, 0), 0;
     if (cmd == "foreground") return foreground();
+    if (cmd == "columns" && argc > 2) return columns(argv[2]);
     if (cmd == "post" && argc > 3) {
         HWND w = FindWindowA(argv[2], nullptr);
         return w && PostMessageA(w, static_cast<UINT>(std::atoi(argv[3])), 0, 0) ? 0 : 1;
@@ -262,6 +293,6 @@ int main(int argc, char** argv) {
         if (!box) return std::puts("no such box"), 1;
         return PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0) ? 0 : 1;
     }
-    std::puts("usage: probe windows|menu|boxes|close|command ID|answer CAPTION ID|top CLASS");
+    std::puts("usage: probe windows|menu|boxes|close|command ID|answer CAPTION ID|top CLASS|columns CLASS");
     return 2;
 }

@@ -2,8 +2,11 @@
 #include "settings/colors.h"
 #include "settings/ini.h"
 #include "settings/nastaveni_u.h"
+#include "settings/nastaveni_volby.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
 
 using namespace settings;
 
@@ -119,4 +122,82 @@ TEST(Settings, EveryValueSurvivesStoreAndLoad) {
     IniDocument again;
     back.store(again, geometry);
     EXPECT_EQ(again.text(), f.text());
+}
+
+// --- the settings dialog's values
+
+TEST(SettingsDialogValues, IntervalShownInWholeMinutesWithinTheFieldsRange) {
+    const struct { int ms; int minutes; } cases[] = {
+        {90000, 1}, {0, 1}, {59999, 1}, {180000, 3}, {6000000, 100}, {6059999, 100},
+        {7000000, 100},
+        {-1, 100}, // taken as unsigned: 4294967295 ms is far above the range, not below it
+        {INT_MIN, 100},
+    };
+    for (const auto& c : cases) EXPECT_EQ(intervalToMinutes(c.ms), c.minutes) << c.ms;
+    const struct { const char* text; int minutes; } texts[] = {
+        {"3", 3}, {"100", 100}, {"101", 100}, {"0", 1}, {"", 1}, {"abc", 1}, {"3a", 1},
+        {"-5", 1}, {"+7", 7}, {"99999999999999999999999", 100}, {"$10", 1}, {" 5", 1},
+    };
+    for (const auto& t : texts) EXPECT_EQ(minutesFromText(t.text), t.minutes) << t.text;
+}
+
+TEST(SettingsDialogValues, OpeningShowsTheSettingsAndOkWithNothingChangedKeepsThem) {
+    TNastaveni s;
+    s.Zobrazeni = true; // the only flag set
+    s.Standardni = false;
+    s.Jazyk = "English";
+    s.Interval = 90000; // backup copies off: the field shows 1 and Ok keeps the interval
+    const Volby v = volbyFrom(s);
+    EXPECT_TRUE(v.zobrazeni);
+    EXPECT_FALSE(v.typ || v.pozadi || v.okna || v.ulozeni);
+    EXPECT_EQ(v.minuty, 1);
+    EXPECT_EQ(v.jazyk, "English");
+    TNastaveni after = s;
+    applyVolby(after, v, {.standard = false, .format = true, .status = true});
+    EXPECT_EQ(after, s);
+
+    s.Ulozeni = true;
+    s.Interval = 0;
+    EXPECT_EQ(volbyFrom(s).minuty, 1);
+    s.Interval = 420000;
+    EXPECT_EQ(volbyFrom(s).minuty, 7);
+}
+
+TEST(SettingsDialogValues, OkResetsWhatAnUncheckedBoxNoLongerKeeps) {
+    TNastaveni custom;
+    custom.Editor = {600, 400, 20, "Arial", 0x123456, 0x00EEDDCC};
+    custom.Okno = {800, 700, 10, 20};
+    custom.Standardni = custom.Format = custom.Stav = false;
+    custom.Interval = 90000;
+    const TNastaveni d;
+    const BarsShown bars{.standard = false, .format = true, .status = false};
+    const struct { Volby v; TMaleOkno editor; WindowRect okno; bool standard, format, status; int interval; } cases[] = {
+        // nothing kept: every default, the bars shown at the next start
+        {{}, d.Editor, d.Okno, true, true, true, 90000},
+        // everything kept: the values stay, the bars as the window shows them now
+        {{true, true, true, true, true, 3, "x"}, custom.Editor, custom.Okno, false, true, false, 180000},
+        // only the font: the background and the sizes go back
+        {{.typ = true, .jazyk = "Čeština"}, {d.Editor.Sirka, d.Editor.Vyska, 20, "Arial", 0x123456, d.Editor.Pozadi}, d.Okno,
+         true, true, true, 90000},
+        // only the sizes
+        {{.okna = true, .jazyk = ""}, {600, 400, 12, "Times New Roman", kBlack, kWhite}, custom.Okno, true, true, true, 90000},
+        // only the background
+        {{.pozadi = true, .jazyk = "English"}, {495, 381, 12, "Times New Roman", kBlack, 0x00EEDDCC}, d.Okno, true, true, true, 90000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.v.typ << c.v.pozadi << c.v.okna << c.v.zobrazeni << c.v.ulozeni);
+        TNastaveni s = custom;
+        applyVolby(s, c.v, bars);
+        EXPECT_EQ(s.Editor, c.editor);
+        EXPECT_EQ(s.Okno, c.okno);
+        EXPECT_EQ(s.Standardni, c.standard);
+        EXPECT_EQ(s.Format, c.format);
+        EXPECT_EQ(s.Stav, c.status);
+        EXPECT_EQ(s.Interval, c.interval);
+        EXPECT_EQ(s.Ulozeni, c.v.ulozeni);
+        EXPECT_EQ(s.Typ, c.v.typ);
+        EXPECT_EQ(s.Pozadi, c.v.pozadi);
+        EXPECT_EQ(s.Okna, c.v.okna);
+        EXPECT_EQ(s.Jazyk, c.v.jazyk);
+    }
 }

@@ -19,40 +19,6 @@ using namespace test;
 
 namespace {
 
-// Runs `during` once from inside the first message loop that `start` enters (a modal window's).
-// A watchdog closes the start-up and about windows if `during` left one open, so a fault fails
-// the test instead of hanging it.
-void duringModal(const std::function<void()>& start, const std::function<void()>& during) {
-    static const std::function<void()>* pending = nullptr;
-    static bool ran = false;
-    pending = &during;
-    ran = false;
-    const UINT_PTR first = SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        if (const auto* f = std::exchange(pending, nullptr)) {
-            ran = true;
-            (*f)();
-        }
-    });
-    const UINT_PTR watchdog = SetTimer(nullptr, 0, 20000, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        ADD_FAILURE() << "a modal window stayed open";
-        for (const char* cls : {"NotavoSplasch", "NotavoAbout"})
-            if (HWND h = FindWindowA(cls, nullptr)) PostMessageA(h, WM_CLOSE, 0, 0);
-    });
-    start();
-    KillTimer(nullptr, first);
-    KillTimer(nullptr, watchdog);
-    pending = nullptr;
-    EXPECT_TRUE(ran) << "no message loop ran";
-}
-
-template <class T> T* visibleWindow(const char* className) {
-    HWND h = FindWindowA(className, nullptr);
-    if (!h || !IsWindowVisible(h)) return nullptr;
-    return dynamic_cast<T*>(ui::Window::fromHandle(h));
-}
-
 RECT windowRect(HWND h) {
     RECT r{};
     GetWindowRect(h, &r);

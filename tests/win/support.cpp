@@ -113,6 +113,31 @@ std::string TempDir::read(const std::string& name) const { return ui::readFile(f
 bool TempDir::exists(const std::string& name) const { return ui::fileExists(file(name)); }
 std::vector<std::string> TempDir::names() const { return ui::listEntries(path_ + "*", true); }
 
+void duringModal(const std::function<void()>& start, const std::function<void()>& during) {
+    static const std::function<void()>* pending = nullptr;
+    static bool ran = false;
+    pending = &during;
+    ran = false;
+    const UINT_PTR first = SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        if (const auto* f = std::exchange(pending, nullptr)) {
+            ran = true;
+            (*f)();
+        }
+    });
+    const UINT_PTR watchdog = SetTimer(nullptr, 0, 20000, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        ADD_FAILURE() << "a modal window stayed open";
+        for (const char* cls : {"NotavoSplasch", "NotavoAbout", "NotavoNastaveni"})
+            if (HWND h = FindWindowA(cls, nullptr)) PostMessageA(h, WM_CLOSE, 0, 0);
+    });
+    start();
+    KillTimer(nullptr, first);
+    KillTimer(nullptr, watchdog);
+    pending = nullptr;
+    EXPECT_TRUE(ran) << "no message loop ran";
+}
+
 std::string testFolder() { return ui::folderOf(ui::moduleFileName()); }
 
 void MainWindowTest::start(const std::vector<std::string>& arguments, bool show) {

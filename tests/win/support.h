@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -92,6 +93,18 @@ public:
 private:
     std::string path_;
 };
+
+// Runs `during` once from inside the first message loop that `start` enters (a modal window's).
+// A watchdog closes the start-up, about and settings windows if `during` left one open, so a
+// fault fails the test instead of hanging it.
+void duringModal(const std::function<void()>& start, const std::function<void()>& during);
+
+// The object of the visible window of `className`, or nullptr.
+template <class T> T* visibleWindow(const char* className) {
+    HWND h = FindWindowA(className, nullptr);
+    if (!h || !IsWindowVisible(h)) return nullptr;
+    return dynamic_cast<T*>(ui::Window::fromHandle(h));
+}
 
 // The folder of the test program, where the libraries are copied (with its separator).
 std::string testFolder();
