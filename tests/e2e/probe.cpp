@@ -293,6 +293,6 @@ int main(int argc, char** argv) {
         if (!box) return std::puts("no such box"), 1;
         return PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0) ? 0 : 1;
     }
-    std::puts("usage: probe windows|menu|boxes|close|command ID|answer CAPTION ID|top CLASS|columns CLASS");
+    std::puts("usage: probe windows|menu|boxes|close|command ID|answer CAPTION ID|top CLASS|columns CLASS|status|markers|indents");
     return 2;
 }
