@@ -63,7 +63,10 @@ settings::NastaveniHost settingsHost(Thlavni1& w) {
             w.ApplyLanguage(path);
             predejKnihovnu(path.c_str());
         },
-        .onHelp = w.onControlHelp,
+        // a control's popup from CSHelp.txt, whose topic numbers are the control IDs
+        .onHelp = [&w](int controlId, POINT where) {
+            if (w.HelpRouter1) w.HelpRouter1->ControlPopup(controlId, where);
+        },
     };
 }
 

@@ -50,8 +50,6 @@ public:
     void show(int showCommand, const std::vector<std::string>& arguments);
     // Called when the program is to end (the frame is gone); PostQuitMessage by default.
     std::function<void()> onTerminate;
-    // Help on a control of a dialog (its ID and the mouse position); empty while there is none.
-    std::function<void(int controlId, POINT where)> onControlHelp;
     // How long the start-up window stays, in milliseconds (set before create()).
     unsigned splashTimeMs = 5000;
     // Called with the window as soon as it exists, before the start-up window is shown.

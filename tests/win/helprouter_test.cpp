@@ -4,6 +4,7 @@
 #include "app/ehshelprouter.h"
 #include "app/helpsystem.h"
 #include "app/resource.h"
+#include "settings/nastaveni_ids.h"
 #include "tests/win/support.h"
 #include "ui/errors.h"
 #include "ui/files.h"
@@ -249,4 +250,31 @@ TEST_F(MainWindowTest, HelpTopicsOpenTheGuideBesideTheProgram) {
     }
     frame.reset();
     EXPECT_NO_THROW(THelpRouter()) << "the main window's router went with it";
+}
+
+// The settings dialog's "?" (or F1) on a control: the control's popup from CSHelp.txt, whose
+// topic is the control's ID, at the mouse position, over the dialog.
+TEST_F(MainWindowTest, SettingsDialogControlsHavePopupsByTheirIds) {
+    RecordingHelp help;
+    app::HelpSystemOverride use(help);
+    start();
+    prompts.answerBox(IDOK); // the unusable libraries beside the tests
+    HWND dialog = nullptr;
+    duringModal([&] { frame->runCommand(IDM_NASTAVENI); }, [&] {
+        dialog = FindWindowA("NotavoNastaveni", nullptr);
+        ASSERT_TRUE(dialog);
+        const HWND box = GetDlgItem(dialog, IDC_NASTAVENI_CHECKBOX5);
+        HELPINFO hi{sizeof hi, HELPINFO_WINDOW, IDC_NASTAVENI_CHECKBOX5, box, 0, {321, 123}};
+        SendMessageA(box, WM_HELP, 0, reinterpret_cast<LPARAM>(&hi));
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    ASSERT_EQ(help.calls.size(), 1u);
+    const RecordingHelp::Call& c = help.calls[0];
+    EXPECT_EQ(c.command, static_cast<UINT>(HH_DISPLAY_TEXT_POPUP));
+    EXPECT_EQ(c.file, testFolder() + "napovedaN5.chm::/CSHelp.txt");
+    EXPECT_EQ(c.owner, dialog);
+    ASSERT_TRUE(c.popup);
+    EXPECT_EQ(c.popup->idString, static_cast<UINT>(IDC_NASTAVENI_CHECKBOX5));
+    EXPECT_EQ(c.popup->pt.x, 321);
+    EXPECT_EQ(c.popup->pt.y, 123);
 }
