@@ -54,7 +54,7 @@ struct ChildSpec {
     const char* text = "";
     void* createParam = nullptr;
 };
-HWND createChild(HWND parent, const ChildSpec& spec);
+HWND createChild(HWND parent, const ChildSpec& child);
 
 // The text of any window.
 std::string windowText(HWND h);
