@@ -7,6 +7,7 @@
 #include "app/resource.h"
 #include "lang/choice.h"
 #include "lang/library.h"
+#include "ui/errors.h"
 #include "ui/modal.h"
 #include "ui/prompts.h"
 #include "ui/text.h"
@@ -70,13 +71,22 @@ bool TSplasch1::chooseLanguage() {
     const auto found = language::findCandidates(ui::folderOf(owner_.paths().program));
     const std::string& wanted = owner_.nastaveni().Jazyk;
     const auto chosen = language::chooseLanguage(found, wanted);
+    std::string damaged; // one line per library passed over for the harm its code does
+    for (const auto& c : found)
+        if (c.damaged) damaged += (damaged.empty() ? "" : "\n") + c.file;
     if (!chosen) {
+        if (!damaged.empty())
+            ui::prompts().messageBox(owner_.hwnd(), ui::aboutFile(damaged, language::czechExtraTexts()[language::xLanguageDamaged]),
+                                     kNoLanguageCaption, MB_OK | MB_ICONWARNING);
         ui::prompts().messageBox(owner_.hwnd(), kNoLanguageText, kNoLanguageCaption,
                                  MB_OK | MB_ICONERROR);
         return false;
     }
     LanguageFound = found[*chosen].name == wanted;
     owner_.ApplyLanguage(found[*chosen].file);
+    if (!damaged.empty()) // in the language just chosen
+        ui::prompts().messageBox(owner_.hwnd(), ui::aboutFile(damaged, owner_.ExtraTexts[language::xLanguageDamaged]),
+                                 ui::appTitle(), MB_OK | MB_ICONWARNING);
     return true;
 }
 

@@ -80,6 +80,9 @@ const companion::LanguageTexts& companion::texts() {
             "The file is damaged: its formatted text ends too early. Everything that could be read is shown.",
             "The editor cannot read the formatted text on the clipboard safely (it is nested too deep or holds "
             "an overlong control word). It was pasted as plain text only.",
+            "The language library is damaged: it failed while handing over its texts, or handed over data "
+            "that does not hold. The program did not use it; replace it with a new version or remove it "
+            "from the program's folder.",
         },
     };
     return t;

@@ -9,6 +9,7 @@ namespace language {
 struct Candidate {
     std::string file;                    // full path
     std::optional<std::string> name;     // display name; nullopt when the library is unusable
+    bool damaged = false;                // its code failed or handed over what does not hold
 };
 
 // The first usable candidate whose display name equals `wanted` (exact, case-sensitive), else

@@ -27,6 +27,8 @@ const std::vector<std::string>& czechExtraTexts() {
         "Soubor je poškozený: formátovaný text končí předčasně. Zobrazeno je vše, co se z něj podařilo přečíst.",
         "Formátovaný text ve schránce editor bezpečně nepřečte (je vnořený příliš hluboko nebo obsahuje "
         "příliš dlouhé řídicí slovo). Vložen byl jen jako prostý text.",
+        "Jazyková knihovna je poškozená: při předávání textů selhala nebo předala data, která neplatí. "
+        "Program ji nepoužil; nahraďte ji novou verzí nebo ji ze složky programu odstraňte.",
     };
     return texts;
 }

@@ -30,6 +30,7 @@ enum ExtraText : std::size_t {
     // after a file's path: why the file is not opened, or opened damaged
     xRtfTooDeep, xRtfLongWord, xRtfTruncated,
     xRtfPasteUnsafe,  // the clipboard's RTF is not pasted, its plain text is
+    xLanguageDamaged, // after the paths of language libraries passed over because they do harm
     kExtraTextCount
 };
 

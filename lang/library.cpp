@@ -3,10 +3,97 @@
 
 #include <windows.h>
 
+#include "lang/foreign.h"
 #include "lang/listblock.h"
 #include "ui/files.h"
 
+#include <cstdint>
+#include <set>
+
 namespace language {
+namespace {
+
+// A text of a list longer than this is taken as damaged: no caption or message comes near it.
+constexpr std::size_t kMaxTextLength = 65536;
+
+struct BlockHeader {
+    std::int32_t refcount;
+    std::int32_t count;
+};
+
+// The libraries found damaged in this run, by path and time of writing: each is refused at once
+// from then on instead of being called again. A library replaced since is looked at afresh.
+std::set<std::string>& damagedLibraries() {
+    static std::set<std::string> known;
+    return known;
+}
+
+std::string fileIdentity(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA a{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &a)) return path;
+    return path + '|' + std::to_string(a.ftLastWriteTime.dwHighDateTime) + ':' +
+           std::to_string(a.ftLastWriteTime.dwLowDateTime) + ':' + std::to_string(a.nFileSizeLow);
+}
+
+bool insideImage(HMODULE module, const void* p, std::size_t bytes) {
+    const auto* base = reinterpret_cast<const unsigned char*>(module);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const auto at = reinterpret_cast<std::uintptr_t>(p), start = reinterpret_cast<std::uintptr_t>(base);
+    const std::uintptr_t end = start + nt->OptionalHeader.SizeOfImage;
+    return at >= start && at <= end && bytes <= end - at;
+}
+
+// What a list export handed over, checked before anything of it is read.
+struct Block {
+    std::optional<std::vector<std::string>> entries; // nullopt: damaged or too short
+    bool damaged = false;                             // pointers or counts that do not hold
+    bool onHeap = false;                              // a block of the process heap, freed by us
+};
+
+Block readBlock(HMODULE module, const char* const* first, std::size_t minEntries) {
+    Block b;
+    if (!first) return b; // nothing handed over: an unusable list, not a harmful one
+    b.damaged = true;
+    const auto at = reinterpret_cast<std::uintptr_t>(first);
+    if (at % alignof(const char*) || at < sizeof(BlockHeader)) return b;
+    const auto* header = reinterpret_cast<const BlockHeader*>(at - sizeof(BlockHeader));
+    if (!readableMemory(header, sizeof *header)) return b;
+    const std::int32_t count = header->count;
+    if (count < 0 || count > kMaxEntries) return b;
+    const std::size_t bytes = sizeof(BlockHeader) + static_cast<std::size_t>(count) * sizeof(const char*);
+    // The count must stay inside the block it stands in: the heap block the library allocated,
+    // or the library's own image for a list it keeps there.
+    const HANDLE heap = GetProcessHeap();
+    if (HeapValidate(heap, 0, header)) {
+        const SIZE_T size = HeapSize(heap, 0, header);
+        if (size == static_cast<SIZE_T>(-1) || size < bytes) return b;
+        b.onHeap = true;
+    } else if (!insideImage(module, header, bytes)) {
+        return b;
+    }
+    if (!readableMemory(header, bytes)) return b;
+    std::vector<std::string> out;
+    out.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t i = 0; i < count; ++i) {
+        auto text = readableText(first[i], kMaxTextLength);
+        if (!text) return b;
+        out.push_back(std::move(*text));
+    }
+    b.damaged = false;
+    if (out.size() >= minEntries) b.entries = std::move(out);
+    return b;
+}
+
+// Drops the caller's reference; a block of the process heap goes with the last one. A list in
+// the library's image has nothing to free, and is left as it is where it cannot be written.
+void release(const char* const* first, bool onHeap) {
+    auto* header = reinterpret_cast<BlockHeader*>(const_cast<char*>(reinterpret_cast<const char*>(first)) - sizeof(BlockHeader));
+    if (!writableMemory(header, sizeof *header)) return;
+    if (void* base = dropReference(first); base && onHeap) HeapFree(GetProcessHeap(), 0, base);
+}
+
+} // namespace
 
 std::vector<std::string> findLibraries(const std::string& folder) {
     std::vector<std::string> paths;
@@ -17,47 +104,80 @@ std::vector<std::string> findLibraries(const std::string& folder) {
 std::vector<Candidate> findCandidates(const std::string& folder) {
     std::vector<Candidate> found;
     for (const auto& path : findLibraries(folder)) {
-        std::optional<std::string> name;
-        if (readMainTexts(path)) name = Library(path).displayName();
-        found.push_back({path, std::move(name)});
+        Candidate c{path, std::nullopt};
+        const Library lib(path);
+        if (readMainTexts(lib)) c.name = lib.displayName();
+        c.damaged = lib.damaged();
+        if (c.damaged) c.name.reset();
+        found.push_back(std::move(c));
     }
     return found;
 }
 
-Library::Library(const std::string& path) {
+Library::Library(const std::string& path) : identity_(fileIdentity(path)) {
+    if (damagedLibraries().count(identity_)) {
+        damaged_ = true;
+        return;
+    }
     // a full path: the library is never looked up through the current directory
     module_ = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 Library::~Library() {
-    if (module_) FreeLibrary(static_cast<HMODULE>(module_));
+    // a library whose code failed stays loaded: its detach code could fail the same way, and a
+    // stopped call may have left its state half changed
+    if (module_ && !damaged_) FreeLibrary(static_cast<HMODULE>(module_));
+}
+
+void Library::markDamaged() const {
+    damaged_ = true;
+    damagedLibraries().insert(identity_);
+}
+
+bool Library::call(void (*fn)(void*), void* arg) const {
+    if (damaged_) return false;
+    if (callForeign(fn, arg, kForeignCallTimeoutMs) == CallOutcome::Returned) return true;
+    markDamaged();
+    return false;
+}
+
+void* Library::exportOf(const char* name) const {
+    if (!module_ || damaged_) return nullptr;
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module_), name));
 }
 
 std::optional<std::string> Library::displayName() const {
-    if (!module_) return std::nullopt;
-    const auto fn = reinterpret_cast<JazykovaMutaceFn>(
-        reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module_), "jazykovaMutace")));
+    const auto fn = reinterpret_cast<JazykovaMutaceFn>(exportOf("jazykovaMutace"));
     if (!fn) return std::nullopt;
-    const char* name = fn();
-    if (!name) return std::nullopt;
-    return std::string(name);
+    struct Args {
+        JazykovaMutaceFn fn;
+        const char* name;
+    } args{fn, nullptr};
+    if (!call([](void* p) { auto* a = static_cast<Args*>(p); a->name = a->fn(); }, &args)) return std::nullopt;
+    if (!args.name) return std::nullopt;
+    auto name = readableText(args.name, kMaxTextLength);
+    if (!name) markDamaged();
+    return name;
 }
 
 std::optional<std::vector<std::string>> Library::list(const char* exportName, std::size_t minEntries) const {
-    if (!module_) return std::nullopt;
-    const auto fn = reinterpret_cast<DejSeznamFn>(
-        reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module_), exportName)));
+    const auto fn = reinterpret_cast<DejSeznamFn>(exportOf(exportName));
     if (!fn) return std::nullopt;
-    lang slot{nullptr};
-    fn(&slot);
-    auto copy = copyEntries(slot.entries, minEntries);
-    if (slot.entries)
-        if (void* base = dropReference(slot.entries)) HeapFree(GetProcessHeap(), 0, base);
-    return copy;
+    struct Args {
+        DejSeznamFn fn;
+        lang slot;
+    } args{fn, {nullptr}};
+    if (!call([](void* p) { auto* a = static_cast<Args*>(p); a->fn(&a->slot); }, &args)) return std::nullopt;
+    Block block = readBlock(static_cast<HMODULE>(module_), args.slot.entries, minEntries);
+    if (block.damaged) {
+        markDamaged(); // nothing of it is trusted, not even enough to free it
+        return std::nullopt;
+    }
+    if (args.slot.entries) release(args.slot.entries, block.onHeap);
+    return std::move(block.entries);
 }
 
-std::optional<MainTexts> readMainTexts(const std::string& path) {
-    const Library lib(path);
+std::optional<MainTexts> readMainTexts(const Library& lib) {
     if (!lib.loaded()) return std::nullopt;
     auto menu = lib.list("dejMenu", kMenuEntries);
     auto strings = lib.list("dejStringy", kStringEntries);
@@ -66,9 +186,12 @@ std::optional<MainTexts> readMainTexts(const std::string& path) {
     auto splash = lib.list("dejSplash", 1);
     if (!menu || !strings || !hints || !filter || !splash) return std::nullopt;
     auto extra = lib.list("dejMenuDalsi", 0);
+    if (lib.damaged()) return std::nullopt;
     return MainTexts{std::move(*menu), std::move(*strings), std::move(*hints),
                      std::move(filter->front()), std::move(splash->front()),
                      completeExtraTexts(extra ? std::move(*extra) : std::vector<std::string>{})};
 }
+
+std::optional<MainTexts> readMainTexts(const std::string& path) { return readMainTexts(Library(path)); }
 
 } // namespace language

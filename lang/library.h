@@ -20,10 +20,15 @@ constexpr std::size_t kHintEntries = 19;
 std::vector<std::string> findLibraries(const std::string& folder);
 
 // The libraries of `folder` in findLibraries' order, each with its display name when the
-// program can use it (a display name and every list the main window reads), else none.
+// program can use it (a display name and every list the main window reads), else none; a
+// library whose code failed or whose lists do not hold is marked damaged.
 std::vector<Candidate> findCandidates(const std::string& folder);
 
-// A library loaded by its full path for one operation; released when this object goes.
+// A library loaded by its full path for one operation; released when this object goes. Every
+// export runs guarded (callForeign) and everything it hands back is checked before it is read: a
+// call that faults or hangs, a count beyond its block, a pointer into memory that cannot be
+// read marks the library damaged. A damaged library is called no more, stays loaded, and is
+// refused at once by every later Library of the same file in this run.
 class Library {
 public:
     explicit Library(const std::string& path);
@@ -31,7 +36,8 @@ public:
     Library(const Library&) = delete;
     Library& operator=(const Library&) = delete;
 
-    bool loaded() const { return module_ != nullptr; }
+    bool loaded() const { return module_ != nullptr && !damaged_; }
+    bool damaged() const { return damaged_; }
     // The display name from jazykovaMutace; nullopt when the export is missing.
     std::optional<std::string> displayName() const;
     // A copy of the list from the named export; nullopt when the export is missing or the list
@@ -39,7 +45,13 @@ public:
     std::optional<std::vector<std::string>> list(const char* exportName, std::size_t minEntries) const;
 
 private:
+    bool call(void (*fn)(void*), void* arg) const;
+    void* exportOf(const char* name) const;
+    void markDamaged() const;
+
+    std::string identity_; // path and time of writing
     void* module_ = nullptr;
+    mutable bool damaged_ = false;
 };
 
 // Every text the main window takes from a library.
@@ -55,5 +67,6 @@ struct MainTexts {
 
 // All the main window's texts, or nullopt when the library is unusable for it.
 std::optional<MainTexts> readMainTexts(const std::string& path);
+std::optional<MainTexts> readMainTexts(const Library& lib);
 
 } // namespace language

@@ -65,3 +65,32 @@ TEST(LanguageLibraries, NewerTextsFallBackToCzechWhereALibraryLacksThem) {
     EXPECT_EQ(language::completeExtraTexts({"A", "B"})[1], "B");
     EXPECT_EQ(language::completeExtraTexts({"A", "B"})[2], czech[2]);
 }
+
+// Libraries whose code does harm (tests/win/badlang.cpp): each is refused, marked damaged and
+// never called again in the run, and the program goes on.
+TEST(LanguageLibraries, HarmfulOnesAreRefusedNotFollowed) {
+    const std::string bad = testFolder() + "badlang\\";
+    const struct { const char* file; bool textsRead; } cases[] = {
+        {"lang.bad-overcount.dll", false}, // dejMenu: a count of 5000 in a block of 35 pointers
+        {"lang.bad-wild.dll", false},      // dejStringy: four entries past its texts point nowhere
+        {"lang.bad-fault.dll", false},     // dejHint: an access violation
+        {"lang.bad-hang.dll", false},      // dejSaveOpenDialog: never comes back
+        {"lang.bad-name.dll", true},       // jazykovaMutace: a name nowhere; the lists hold
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const language::Library lib(bad + c.file);
+        ASSERT_TRUE(lib.loaded());
+        EXPECT_EQ(language::readMainTexts(lib).has_value(), c.textsRead);
+        EXPECT_EQ(lib.displayName(), std::nullopt);
+        EXPECT_TRUE(lib.damaged());
+        // refused at once from now on: not loaded again, not called again
+        const language::Library again(bad + c.file);
+        EXPECT_FALSE(again.loaded());
+        EXPECT_TRUE(again.damaged());
+        EXPECT_EQ(again.list("dejNastaveni", 0), std::nullopt);
+    }
+    // a sound library read after them reads as ever
+    EXPECT_TRUE(language::readMainTexts(testFolder() + "lang.cs.dll"));
+    EXPECT_FALSE(language::Library(testFolder() + "lang.cs.dll").damaged());
+}

@@ -257,3 +257,25 @@ TEST(MainWindowStart, NoLanguageLibraryEndsTheStart) {
     EXPECT_EQ(prompts.boxes()[0].flags, UINT(MB_OK | MB_ICONERROR));
     EXPECT_FALSE(IsWindowVisible(frame.hwnd()));
 }
+
+// Language libraries whose code does harm lie beside the program, one of them named as the
+// settings ask: the program starts with the sound one and names the harmful ones once.
+TEST_F(MainWindowTest, HarmfulLanguageLibrariesArePassedOverAndNamedOnce) {
+    TempDir folder;
+    const char* harmful[] = {"lang.bad-fault.dll", "lang.bad-overcount.dll", "lang.bad-wild.dll"};
+    for (const char* f : harmful)
+        ASSERT_TRUE(CopyFileA((testFolder() + "badlang\\" + f).c_str(), folder.file(f).c_str(), FALSE)) << f;
+    ASSERT_TRUE(CopyFileA((testFolder() + "lang.en.dll").c_str(), folder.file("lang.en.dll").c_str(), FALSE));
+    programFolder = folder.path();
+    data.write("Notavo.ini", "[Jazyk]\r\nJazykovaMutace=Vadná\r\n");
+    prompts.answerBox(IDOK);
+    start();
+    EXPECT_EQ(frame->LanguageLibraryFile, folder.file("lang.en.dll"));
+    EXPECT_EQ(frame->menu(app::mmSoubor1).caption(), "&File");
+    ASSERT_EQ(prompts.boxes().size(), 1u);
+    const auto& box = prompts.boxes()[0];
+    for (const char* f : harmful) EXPECT_NE(box.text.find(folder.file(f)), std::string::npos) << box.text;
+    EXPECT_NE(box.text.find("language library is damaged"), std::string::npos) << box.text; // in English
+    EXPECT_EQ(box.flags & MB_ICONMASK, static_cast<UINT>(MB_ICONWARNING));
+    EXPECT_EQ(openCount(), 1);
+}

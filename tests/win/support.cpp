@@ -149,7 +149,7 @@ void MainWindowTest::start(const std::vector<std::string>& arguments, bool show)
     }();
     (void)once;
     // the program's own name decides the settings file's name: Notavo.ini as in the program
-    frame = std::make_unique<app::Thlavni1>(app::Paths{testFolder() + "Notavo.exe", dataFolder.empty() ? data.path() : dataFolder});
+    frame = std::make_unique<app::Thlavni1>(app::Paths{(programFolder.empty() ? testFolder() : programFolder) + "Notavo.exe", dataFolder.empty() ? data.path() : dataFolder});
     frame->onTerminate = [this] { terminated = true; };
     frame->splashTimeMs = USER_TIMER_MINIMUM; // the start-up window shows, but only for a moment
     ASSERT_TRUE(frame->create());

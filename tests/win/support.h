@@ -114,6 +114,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     TempDir data;
     std::string dataFolder; // the main window's data folder; data.path() when left empty
+    std::string programFolder; // where the program file and its libraries lie; testFolder() when empty
     TempDir docs;
     ScriptedPrompts prompts;
     ui::PromptsOverride use{prompts};
