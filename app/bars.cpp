@@ -1,6 +1,7 @@
 // app/bars.cpp — the main window's bars and the formatting state they show
 #include "app/bars.h"
 
+#include "app/menus.h"
 #include "app/resource.h"
 #include "app/toolimages.h"
 
@@ -74,7 +75,9 @@ void MainBars::setHints(const std::vector<std::string>& hints) {
                                 IDT_PODTRZENO, IDT_VLEVO, IDT_STRED, IDT_VPRAVO};
     for (size_t k = 0; k < std::size(hintTargets) && k < hints.size(); ++k) {
         ui::ToolBar& bar = k < 8 ? ToolBar1 : ToolBar2;
-        bar.setHint(hintTargets[k], hints[k]);
+        // the tip names the key that does the same, as the menus show theirs
+        const std::string key = shortcutText(shortcutOf(hintTargets[k]));
+        bar.setHint(hintTargets[k], key.empty() ? hints[k] : hints[k] + " (" + key + ")");
     }
 }
 

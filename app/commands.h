@@ -46,6 +46,7 @@ extern const CommandList kFileCommands;
 extern const CommandList kEditCommands;
 extern const CommandList kViewCommands;
 extern const CommandList kSearchCommands;
+extern const CommandList kKeyCommands;
 
 // The commands of one main window, each with its action.
 class CommandTable {

@@ -198,6 +198,13 @@ void Thlavni1::layout() {
     MoveWindow(client_, room.left, room.top, room.right - room.left, room.bottom - room.top, TRUE);
 }
 
+bool Thlavni1::translateKey(MSG& msg) {
+    if (HWND find = search.dialog(); find && IsDialogMessageA(find, &msg)) return true;
+    // the converter's window and the help have keys of their own
+    if (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd)) return false;
+    return TranslateAcceleratorA(hwnd(), accelerators(), &msg) || TranslateMDISysAccel(client_, &msg);
+}
+
 bool Thlavni1::onNotify(NMHDR* hdr) {
     if (hdr->hwndFrom == CoolBar1.hwnd() && hdr->code == RBN_HEIGHTCHANGE) {
         layout();

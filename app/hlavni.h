@@ -74,6 +74,10 @@ public:
     const Paths& paths() const { return paths_; }
     HWND client() const { return client_; }
     HACCEL accelerators() const { return menu_.accelerators(); }
+    // A message of the program's loop that is one of its keys: the find dialog's own, then the
+    // program's shortcuts, then the document windows' system keys, each before the control
+    // sees the key. True when taken (the loop dispatches nothing then).
+    bool translateKey(MSG& msg);
 
     // --- operations of the main window
     int CountBackupCopies();

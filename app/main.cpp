@@ -42,11 +42,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        // the find dialog takes its own keys; everywhere else the program's shortcuts come
-        // before the control's (Ctrl+I would insert a tab there)
-        if (HWND find = frame->search.dialog(); find && IsDialogMessageA(find, &msg)) continue;
-        if (TranslateMDISysAccel(frame->client(), &msg)) continue;
-        if (TranslateAcceleratorA(frame->hwnd(), frame->accelerators(), &msg)) continue;
+        // the program's shortcuts come before the control's (Ctrl+I would insert a tab there)
+        if (frame->translateKey(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -17,9 +17,9 @@ constexpr BYTE kCtrl = FCONTROL;
 
 const MenuRow kMenuRows[] = {
     {R::Menu, mmSoubor1, "Soubor"},
-    {R::Item, mmNovy1, "Nový", IDM_NOVY},
+    {R::Item, mmNovy1, "Nový", IDM_NOVY, {kCtrl, 'N'}},
     {R::Item, mmOtevrit1, "Otevřít", IDM_OTEVRIT, {kCtrl, 'O'}},
-    {R::Item, mmZavrit1, "Zavřít", IDM_ZAVRIT},
+    {R::Item, mmZavrit1, "Zavřít", IDM_ZAVRIT, {kCtrl, 'W'}},
     {R::Separator},
     {R::Item, mmUlozit1, "Uložit", IDM_ULOZIT, {kCtrl, 'S'}},
     {R::Item, mmUlozitJako1, "Uložit jako", IDM_ULOZITJAKO},
@@ -73,8 +73,32 @@ struct Key {
     Shortcut shortcut;
     UINT id;
 };
+constexpr BYTE kCtrlShift = FCONTROL | FSHIFT;
 const Key kMoreKeys[] = {
     {{FSHIFT, VK_F3}, IDM_NAJITPREDCHOZI},
+    // the document window keys of every MDI program; they come before the system's own
+    // (TranslateMDISysAccel), so that closing by key asks like Zavřít does
+    {{kCtrl, VK_F4}, IDM_ZAVRIT},
+    {{kCtrl, VK_TAB}, IDM_DALSIOKNO},
+    {{kCtrl, VK_F6}, IDM_DALSIOKNO},
+    {{kCtrlShift, VK_TAB}, IDM_PREDCHOZIOKNO},
+    {{kCtrlShift, VK_F6}, IDM_PREDCHOZIOKNO},
+    // the formatting toolbar's buttons; without these the control takes Ctrl+I as a tab
+    {{kCtrl, 'B'}, IDM_TUCNE},
+    {{kCtrl, 'I'}, IDM_KURZIVA},
+    {{kCtrl, 'U'}, IDM_PODTRZENO},
+    {{kCtrl, 'L'}, IDM_ZAROVNATVLEVO},
+    {{kCtrl, 'E'}, IDM_ZAROVNATNASTRED},
+    {{kCtrl, 'R'}, IDM_ZAROVNATVPRAVO},
+};
+
+// The tool buttons whose tool tips name the key that does the same.
+struct ButtonKey {
+    UINT button, command;
+};
+constexpr ButtonKey kButtonKeys[] = {
+    {IDT_TUCNE, IDM_TUCNE},          {IDT_KURZIVA, IDM_KURZIVA},          {IDT_PODTRZENO, IDM_PODTRZENO},
+    {IDT_VLEVO, IDM_ZAROVNATVLEVO}, {IDT_STRED, IDM_ZAROVNATNASTRED}, {IDT_VPRAVO, IDM_ZAROVNATVPRAVO},
 };
 
 // The newer menu items and their captions among the extra texts.
@@ -91,6 +115,7 @@ constexpr ExtraCaption kExtraMenuTexts[] = {
 std::string keyName(WORD key) {
     if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::string(1, static_cast<char>(key));
     if (key >= VK_F1 && key <= VK_F24) return "F" + std::to_string(key - VK_F1 + 1);
+    if (key == VK_TAB) return "Tab";
     return "?";
 }
 
@@ -103,6 +128,16 @@ std::string shortcutText(Shortcut s) {
     if (s.modifiers & FALT) text += "Alt+";
     if (s.modifiers & FSHIFT) text += "Shift+";
     return text + keyName(s.key);
+}
+
+Shortcut shortcutOf(UINT command) {
+    for (const ButtonKey& b : kButtonKeys)
+        if (b.button == command) command = b.command;
+    for (const MenuRow& r : kMenuRows)
+        if (r.kind == R::Item && r.id == command && r.shortcut.key) return r.shortcut;
+    for (const Key& k : kMoreKeys)
+        if (k.id == command) return k.shortcut;
+    return {};
 }
 
 MainMenu::~MainMenu() {

@@ -42,6 +42,9 @@ struct MenuRow {
 // "Ctrl+O", "Alt+F4", "F1": the text a menu shows for `s` ("" for none).
 std::string shortcutText(Shortcut s);
 
+// The first shortcut of a command, or of the command a tool button's key gives (none: no key).
+Shortcut shortcutOf(UINT command);
+
 class MainMenu {
 public:
     // Builds the menu bar and the accelerator table from the menu table.

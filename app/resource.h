@@ -54,10 +54,14 @@
 #define IDM_NAJITDALSI 2004
 #define IDM_NAJITPREDCHOZI 2005 /* Shift+F3: the last search upwards */
 #define IDM_NAHRADIT 2006
-#define IDM_DALSIOKNO 2007 /* Ctrl+Tab: the next document window */
+#define IDM_DALSIOKNO 2007 /* Ctrl+Tab, Ctrl+F6: the next document window */
 #define IDM_TUCNE 2008 /* Ctrl+B, Ctrl+I, Ctrl+U: the formatting buttons toggled by key */
 #define IDM_KURZIVA 2009
 #define IDM_PODTRZENO 2010
+#define IDM_PREDCHOZIOKNO 2011 /* Ctrl+Shift+Tab, Ctrl+Shift+F6: the previous one */
+#define IDM_ZAROVNATVLEVO 2012 /* Ctrl+L, Ctrl+E, Ctrl+R: the alignment buttons by key */
+#define IDM_ZAROVNATNASTRED 2013
+#define IDM_ZAROVNATVPRAVO 2014
 #define IDM_POSLEDNI 2020 /* the recent files, 2020-2027 */
 
 #define IDC_COOLBAR 1900

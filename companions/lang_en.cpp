@@ -30,7 +30,7 @@ const companion::LanguageTexts& companion::texts() {
             "&File", "&New", "&Open...", "&Close", "&Save", "Save &As...", "&Print...", "E&xit",
             "&Edit", "&Font...", "Cu&t", "&Copy", "&Paste", "&Word Wrap", "&View", "&Toolbars",
             "&Standard", "&Formatting", "Status &Bar", "F&unctions", "Count &Words",
-            "Count &Characters", "Count Characters &Without Spaces", "&Line Count", "&Options",
+            "Count &Characters", "Count Characters Without &Spaces", "&Line Count", "&Options",
             "&Settings...", "Show/Edit Character &Converter...", "Con&vert Characters", "&Help",
             "Help &Topics", "&About", "&Window", "&Cascade", "&Tile", "&Arrange Icons",
         },

@@ -1,7 +1,8 @@
 // tests/e2e/probe.cpp — looks at and drives the running program from another process, the way
 // an automation tool would: window captions, document texts, menu captions, commands, answers
 // to message boxes. Prints UTF-8.
-//   probe windows            "frame: <caption>", then "doc: <caption>" and "text: <text>" per document
+//   probe windows            "frame: <caption>", "active: <caption of the active document>", then
+//                            "doc: <caption>" and "text: <text>" per document
 //   probe menu               the captions of the menu bar, one per line
 //   probe command ID         posts WM_COMMAND ID to the main window
 //   probe close              posts WM_CLOSE to the main window
@@ -17,6 +18,9 @@
 //                            paragraph of the active document (its selection is restored after)
 //   probe frames             "frame: <handle>" for each main window (one per running program)
 //   probe foreground         "foreground: <class>|<handle of its main window, or 0>"
+//   probe settext TEXT       sets the text of the edit field that has the keyboard focus in the
+//                            program (a dialog's, never the document's) and prints
+//                            "focus: <caption of its window>"; "no edit field" when none has it
 // With PROBE_FRAME=<handle> in the environment the commands look at that main window only.
 //   probe columns CLASS      "column: <title>" for each column of the first list view in the
 //                            top-level window of that class
@@ -96,6 +100,9 @@ int windows() {
     std::printf("frame: %s\n", utf8(textOf(f)).c_str());
     for (HWND c : children(f)) {
         if (className(c) != "MDIClient") continue;
+        DWORD_PTR active = 0;
+        SendMessageTimeoutA(c, WM_MDIGETACTIVE, 0, 0, SMTO_ABORTIFHUNG, 5000, &active);
+        if (active) std::printf("active: %s\n", utf8(textOf(reinterpret_cast<HWND>(active))).c_str());
         for (HWND doc : children(c)) {
             std::printf("doc: %s\n", utf8(textOf(doc)).c_str());
             for (HWND e : children(doc))
@@ -267,6 +274,20 @@ int columns(const char* cls) {
     return 0;
 }
 
+// Types `text` (ANSI, as argv gives it) into the edit field with the program's keyboard focus.
+int setFocusedText(const char* text) {
+    HWND f = frame();
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!f || !GetGUIThreadInfo(GetWindowThreadProcessId(f, nullptr), &info) || !info.hwndFocus ||
+        className(info.hwndFocus) != "Edit")
+        return std::puts("no edit field"), 1;
+    DWORD_PTR done = 0;
+    SendMessageTimeoutA(info.hwndFocus, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &done);
+    std::printf("focus: %s\n", utf8(textOf(GetAncestor(info.hwndFocus, GA_ROOT))).c_str());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -281,6 +302,7 @@ int main(int argc, char** argv) {
     if (cmd == "frames") return EnumWindows(listFrame, 0), 0;
     if (cmd == "foreground") return foreground();
     if (cmd == "columns" && argc > 2) return columns(argv[2]);
+    if (cmd == "settext" && argc > 2) return setFocusedText(argv[2]);
     if (cmd == "post" && argc > 3) {
         HWND w = FindWindowA(argv[2], nullptr);
         return w && PostMessageA(w, static_cast<UINT>(std::atoi(argv[3])), 0, 0) ? 0 : 1;
@@ -293,6 +315,6 @@ int main(int argc, char** argv) {
         if (!box) return std::puts("no such box"), 1;
         return PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0) ? 0 : 1;
     }
-    std::puts("usage: probe windows|menu|boxes|close|command ID|answer CAPTION ID|top CLASS|columns CLASS|status|markers|indents");
+    std::puts("usage: probe windows|menu|boxes|close|command ID|answer CAPTION ID|top CLASS|columns CLASS|settext TEXT|status|markers|indents");
     return 2;
 }

@@ -5,6 +5,10 @@
 #include "tests/win/support.h"
 #include "ui/window.h"
 
+#include <algorithm>
+#include <cctype>
+#include <functional>
+#include <iterator>
 #include <set>
 #include <tuple>
 
@@ -34,14 +38,26 @@ TEST_F(MainWindowTest, AcceleratorsAreTheShortcutsTheMenuShows) {
         {0, VK_F1, IDM_TEMATA, "\tF1"},       {FCONTROL, 'Z', IDM_ZPET, "\tCtrl+Z"},
         {FCONTROL, 'Y', IDM_ZNOVU, "\tCtrl+Y"}, {FCONTROL, 'A', IDM_VYBRATVSE, "\tCtrl+A"},
         {FCONTROL, 'F', IDM_NAJIT, "\tCtrl+F"}, {0, VK_F3, IDM_NAJITDALSI, "\tF3"},
-        {FCONTROL, 'H', IDM_NAHRADIT, "\tCtrl+H"},
+        {FCONTROL, 'H', IDM_NAHRADIT, "\tCtrl+H"}, {FCONTROL, 'N', IDM_NOVY, "\tCtrl+N"},
+        {FCONTROL, 'W', IDM_ZAVRIT, "\tCtrl+W"},
     };
     // keys that no menu item shows
     const struct {
         BYTE modifiers;
         WORD key;
         UINT id;
-    } more[] = {{FSHIFT, VK_F3, IDM_NAJITPREDCHOZI}};
+    } more[] = {{FSHIFT, VK_F3, IDM_NAJITPREDCHOZI},
+                {FCONTROL, VK_F4, IDM_ZAVRIT},
+                {FCONTROL, VK_TAB, IDM_DALSIOKNO},
+                {FCONTROL, VK_F6, IDM_DALSIOKNO},
+                {FCONTROL | FSHIFT, VK_TAB, IDM_PREDCHOZIOKNO},
+                {FCONTROL | FSHIFT, VK_F6, IDM_PREDCHOZIOKNO},
+                {FCONTROL, 'B', IDM_TUCNE},
+                {FCONTROL, 'I', IDM_KURZIVA},
+                {FCONTROL, 'U', IDM_PODTRZENO},
+                {FCONTROL, 'L', IDM_ZAROVNATVLEVO},
+                {FCONTROL, 'E', IDM_ZAROVNATNASTRED},
+                {FCONTROL, 'R', IDM_ZAROVNATVPRAVO}};
     const int n = CopyAcceleratorTableA(frame->accelerators(), nullptr, 0);
     std::vector<ACCEL> keys(static_cast<size_t>(n));
     CopyAcceleratorTableA(frame->accelerators(), keys.data(), n);
@@ -57,6 +73,139 @@ TEST_F(MainWindowTest, AcceleratorsAreTheShortcutsTheMenuShows) {
     EXPECT_EQ(app::shortcutText({FCONTROL | FSHIFT, 'Z'}), "Ctrl+Shift+Z");
     EXPECT_EQ(app::shortcutText({0, VK_F12}), "F12");
     EXPECT_EQ(app::shortcutText({}), "");
+    // the formatting buttons' tips name their keys
+    EXPECT_EQ(frame->ToolBar2.hint(IDT_KURZIVA), frame->LanguageHints.at(11) + " (Ctrl+I)");
+    EXPECT_EQ(frame->ToolBar1.hint(IDM_NOVY), frame->LanguageHints.at(0) + " (Ctrl+N)");
+}
+
+namespace {
+
+// Presses `key` with Ctrl (and Shift) held in `target` through the program's loop: true when
+// the program took it before the window.
+bool pressKey(app::Thlavni1& frame, HWND target, WORD key, bool shift = false) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    BYTE held[256];
+    std::copy(std::begin(state), std::end(state), held);
+    held[VK_CONTROL] = held[VK_LCONTROL] = 0x80;
+    if (shift) held[VK_SHIFT] = held[VK_LSHIFT] = 0x80;
+    SetKeyboardState(held);
+    MSG m{target, WM_KEYDOWN, key, 1, 0, {}};
+    const bool taken = frame.translateKey(m);
+    SetKeyboardState(state);
+    if (!taken) {
+        TranslateMessage(&m);
+        DispatchMessageA(&m);
+    }
+    ui::pumpPending();
+    return taken;
+}
+
+DWORD effectsOf(HWND edit) {
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof cf;
+    SendMessageA(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    return cf.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE);
+}
+
+WORD alignmentOf(HWND edit) {
+    PARAFORMAT2 pf{};
+    pf.cbSize = sizeof pf;
+    SendMessageA(edit, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+    return pf.wAlignment;
+}
+
+} // namespace
+
+// The program's keys reach their commands before the control: the formatting keys press the
+// toolbar's buttons (Ctrl+I inserted a tab), Ctrl+Tab and Ctrl+F6 go round the documents, Ctrl+W
+// and Ctrl+F4 close one (Ctrl+W showed the control's debugging box under Wine). Keys typed in a
+// window of the program's that is not the main window are left to it.
+TEST_F(MainWindowTest, ShortcutsComeBeforeTheControl) {
+    start();
+    frame->runCommand(IDM_NOVY);
+    ASSERT_EQ(openCount(), 2);
+    HWND edit = frame->activeDocument()->RichEdit1.hwnd();
+    frame->activeDocument()->RichEdit1.setText("Žluťoučký kůň");
+    frame->activeDocument()->RichEdit1.select(0, 4);
+    const struct {
+        WORD key;
+        UINT button;
+        DWORD effect;
+    } effects[] = {{'B', IDT_TUCNE, CFE_BOLD}, {'I', IDT_KURZIVA, CFE_ITALIC}, {'U', IDT_PODTRZENO, CFE_UNDERLINE}};
+    DWORD expected = 0;
+    for (const auto& e : effects) {
+        EXPECT_TRUE(pressKey(*frame, edit, e.key)) << e.key;
+        expected |= e.effect;
+        EXPECT_EQ(effectsOf(edit), expected) << e.key;
+        EXPECT_TRUE(frame->ToolBar2.down(e.button)) << e.key;
+    }
+    EXPECT_TRUE(pressKey(*frame, edit, 'B')); // again: off
+    EXPECT_EQ(effectsOf(edit), expected & ~CFE_BOLD);
+    EXPECT_FALSE(frame->ToolBar2.down(IDT_TUCNE));
+    EXPECT_EQ(frame->activeDocument()->RichEdit1.text(), "Žluťoučký kůň"); // no tab, nothing typed
+
+    const struct {
+        WORD key;
+        UINT button;
+        WORD alignment;
+    } alignments[] = {{'E', IDT_STRED, PFA_CENTER}, {'R', IDT_VPRAVO, PFA_RIGHT}, {'L', IDT_VLEVO, PFA_LEFT}};
+    for (const auto& a : alignments) {
+        EXPECT_TRUE(pressKey(*frame, edit, a.key)) << a.key;
+        EXPECT_EQ(alignmentOf(edit), a.alignment) << a.key;
+        for (UINT b : {IDT_VLEVO, IDT_STRED, IDT_VPRAVO}) EXPECT_EQ(frame->ToolBar2.down(b), b == a.button) << a.key;
+    }
+
+    const HWND second = frame->activeDocument()->hwnd();
+    const struct {
+        WORD key;
+        bool shift;
+    } rounds[] = {{VK_TAB, false}, {VK_F6, false}, {VK_TAB, true}, {VK_F6, true}};
+    for (const auto& r : rounds) {
+        const HWND before = frame->activeDocument()->hwnd();
+        EXPECT_TRUE(pressKey(*frame, frame->activeDocument()->RichEdit1.hwnd(), r.key, r.shift)) << r.key;
+        EXPECT_NE(frame->activeDocument()->hwnd(), before) << r.key; // two documents: the other one
+    }
+    EXPECT_EQ(frame->activeDocument()->hwnd(), second);
+
+    // a window of the program's own outside the main window keeps its keys
+    HWND other = CreateWindowExA(0, "EDIT", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 50, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_FALSE(pressKey(*frame, other, 'B'));
+    DestroyWindow(other);
+
+    frame->activeDocument()->RichEdit1.setText(""); // unchanged documents close without asking
+    SendMessageA(frame->activeDocument()->RichEdit1.hwnd(), EM_SETMODIFY, FALSE, 0);
+    EXPECT_TRUE(pressKey(*frame, frame->activeDocument()->RichEdit1.hwnd(), 'W'));
+    EXPECT_EQ(openCount(), 1);
+    EXPECT_TRUE(pressKey(*frame, frame->activeDocument()->RichEdit1.hwnd(), VK_F4));
+    EXPECT_EQ(openCount(), 0);
+    EXPECT_TRUE(prompts.boxes().empty());
+}
+
+// The access keys of every menu, in each of the program's languages, are one letter or digit
+// each (typeable on a Czech keyboard: no accented letters) and unique within the menu.
+TEST_F(MainWindowTest, AccessKeysAreUniqueAndTypeable) {
+    start();
+    std::function<void(HMENU, const std::string&)> walk = [&](HMENU menu, const std::string& where) {
+        std::set<char> seen;
+        for (int k = 0; k < GetMenuItemCount(menu); ++k) {
+            char buf[256] = {};
+            GetMenuStringA(menu, static_cast<UINT>(k), buf, sizeof buf, MF_BYPOSITION);
+            const std::string text = buf;
+            if (HMENU sub = GetSubMenu(menu, k)) walk(sub, where + " > " + text);
+            if (text.empty()) continue; // a separator
+            const size_t amp = text.find('&');
+            ASSERT_NE(amp, std::string::npos) << where << ": " << text;
+            ASSERT_LT(amp + 1, text.size()) << where << ": " << text;
+            const char key = static_cast<char>(std::toupper(static_cast<unsigned char>(text[amp + 1])));
+            EXPECT_TRUE((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) << where << ": " << text;
+            EXPECT_TRUE(seen.insert(key).second) << where << ": " << text << " repeats " << key;
+        }
+    };
+    for (const char* library : {"lang.cs.dll", "lang.en.dll"}) {
+        frame->ApplyLanguage(testFolder() + library);
+        walk(GetMenu(frame->hwnd()), library);
+    }
 }
 
 // A command's menu item and tool button show one state; a stale state is put right when a menu

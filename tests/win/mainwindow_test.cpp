@@ -219,7 +219,7 @@ TEST_F(MainWindowTest, SettingsLanguageChoosesTheLibrary) {
     EXPECT_EQ(frame->menu(app::mmSoubor1).caption(), "&File");
     EXPECT_EQ(title(frame->DocumentSlots[0]), "Document 1");
     EXPECT_EQ(frame->LanguageLibraryFile, testFolder() + "lang.en.dll");
-    EXPECT_EQ(frame->ToolBar1.hint(IDM_NOVY), "Creates a new document");
+    EXPECT_EQ(frame->ToolBar1.hint(IDM_NOVY), "Creates a new document (Ctrl+N)");
 }
 
 TEST_F(MainWindowTest, UnknownLanguageFallsBackToTheFirstUsableLibrary) {

@@ -388,7 +388,14 @@ TEST_F(MainWindowTest, SwitchingLanguagesLeavesNothingOfTheOther) {
                       100 + int(xSelectAll), 100 + int(xFind), 100 + int(xFindNext), 100 + int(xReplace), 13, 14, 15, 16, 17,
                       18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 31, 32, 33, 34, 28, 29, 30})
             t.push_back(k >= 100 ? x.at(static_cast<size_t>(k - 100)) : l.menu[static_cast<size_t>(k)]);
-        for (size_t k = 0; k < 16; ++k) t.push_back(l.hints[k]);
+        // each tip with the key of its command, as the menus show theirs
+        const UINT tips[] = {IDM_NOVY,  IDM_OTEVRIT, IDM_ULOZIT, IDT_TISK,     IDM_VYJMOUT, IDM_KOPIROVAT,
+                             IDM_VLOZIT, IDT_POZADI, IDC_PISMO,  IDC_VELIKOST, IDT_TUCNE,   IDT_KURZIVA,
+                             IDT_PODTRZENO, IDT_VLEVO, IDT_STRED, IDT_VPRAVO};
+        for (size_t k = 0; k < 16; ++k) {
+            const std::string key = app::shortcutText(app::shortcutOf(tips[k]));
+            t.push_back(key.empty() ? l.hints[k] : l.hints[k] + " (" + key + ")");
+        }
         t.push_back(l.filter + "|" + l.extra[language::xAllFilesFilter]); // the open dialog lists all files
         t.push_back(l.filter);
         for (const auto& s : l.strings) t.push_back(s);
