@@ -17,6 +17,9 @@ namespace {
 struct FileCookie {
     HANDLE file;
     DWORD error = 0; // the system's error when the file could not be read or written
+    // RTF: a zero byte at the end of what has come so far, written only if more follows
+    bool dropFinalZero = false;
+    bool zeroHeld = false;
 };
 
 DWORD CALLBACK readFromFile(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* got) {
@@ -29,12 +32,23 @@ DWORD CALLBACK readFromFile(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* got) {
 
 DWORD CALLBACK writeToFile(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* put) {
     auto* c = reinterpret_cast<FileCookie*>(cookie);
-    DWORD n = 0;
-    if (!writeBytes(c->file, buf, static_cast<DWORD>(cb), &n) || n != static_cast<DWORD>(cb)) {
+    auto write = [c](const void* data, DWORD size) {
+        DWORD n = 0;
+        if (writeBytes(c->file, data, size, &n) && n == size) return true;
         c->error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
-        return 1;
+        return false;
+    };
+    if (cb > 0 && c->zeroHeld) {
+        if (!write("", 1)) return 1;
+        c->zeroHeld = false;
     }
-    *put = static_cast<LONG>(n);
+    DWORD size = static_cast<DWORD>(cb);
+    if (c->dropFinalZero && size > 0 && buf[size - 1] == 0) { // Wine: see streamOutOf
+        --size;
+        c->zeroHeld = true;
+    }
+    if (size > 0 && !write(buf, size)) return 1;
+    *put = cb;
     return 0;
 }
 
@@ -220,6 +234,7 @@ void RichEdit::saveFile(const std::string& path) const {
     // streamed straight into the temporary file: no copy of a large document in memory
     writeFileReplacing(path, [this](void* file) {
         FileCookie cookie{file};
+        cookie.dropFinalZero = !plainText_;
         EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&cookie), 0, writeToFile};
         SendMessageA(hwnd_, EM_STREAMOUT, plainText_ ? SF_TEXT : SF_RTF, reinterpret_cast<LPARAM>(&es));
         if (cookie.error) throwLastError(cookie.error);
