@@ -8,7 +8,7 @@
 namespace app {
 CommandTable::CommandTable(Thlavni1& frame) : frame_(frame) {
     // every list of entries; a new list goes here
-    const CommandList lists[] = {kFileCommands, kEditCommands, kViewCommands, kSearchCommands, kKeyCommands};
+    const CommandList lists[] = {kFileCommands, kEditCommands, kViewCommands, kSearchCommands, kKeyCommands, kRecentCommands};
     for (const CommandList& list : lists)
         for (const CommandDef& def : list) {
             auto e = std::make_unique<Entry>(&def); // the action is made in place: it never moves

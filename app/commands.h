@@ -47,6 +47,7 @@ extern const CommandList kEditCommands;
 extern const CommandList kViewCommands;
 extern const CommandList kSearchCommands;
 extern const CommandList kKeyCommands;
+extern const CommandList kRecentCommands; // recent.cpp
 
 // The commands of one main window, each with its action.
 class CommandTable {

@@ -49,6 +49,7 @@ document::Teditor1& DocumentTable::CreateDocumentWindow(int slot, bool fromFile,
         SendMessageA(mdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(doc.hwnd()), 0);
         throw;
     }
+    if (fromFile && !backupCopy) fileUsed(name);
     setSaveWanted(true); // a new document can be saved
     return doc;
 }

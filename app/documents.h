@@ -46,6 +46,7 @@ public:
     void documentActivated(document::Teditor1& w) override;
     void documentChanged(document::Teditor1& w) override;
     void documentDestroyed(document::Teditor1* w) override;
+    void documentSaved(document::Teditor1&, const std::string& path) override { fileUsed(path); }
     // The first failure of a spell is reported in a box; while any document's copies fail,
     // status panel 0 says so; once none fails, the panel is cleared.
     void backupFailed(document::Teditor1& w, const std::string& error) override;
@@ -58,6 +59,8 @@ protected:
     // Destroys every document window (the frame is going).
     void destroyDocuments() { documents_.clear(); }
 
+    // A file was opened or saved (its path as given; a backup copy is not one).
+    virtual void fileUsed(const std::string& path) { static_cast<void>(path); }
     virtual HWND mdiClient() const = 0;
     virtual void warnNoSlot(const std::string& text) = 0;
     virtual void updateActions() = 0;

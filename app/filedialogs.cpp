@@ -1,6 +1,8 @@
 // app/filedialogs.cpp — the open and save dialogs of the main window
 #include "app/filedialogs.h"
 
+#include "lang/extra.h"
+
 namespace app {
 namespace {
 
@@ -24,8 +26,9 @@ std::optional<ui::FileChoice> runOpenDialog(HWND owner, FileDialogState& state) 
     return choice;
 }
 
-std::optional<std::string> runSaveDialog(HWND owner, FileDialogState& state, document::Teditor1& doc,
-                                         const std::vector<std::string>& strings) {
+std::optional<document::SaveChoice> runSaveDialog(HWND owner, FileDialogState& state, document::Teditor1& doc,
+                                                  const std::vector<std::string>& strings,
+                                                  const std::vector<std::string>& extra) {
     ui::FileDialogArgs args;
     args.owner = owner;
     args.filter = state.filter.empty() ? kDefaultFilter : state.filter;
@@ -49,11 +52,18 @@ std::optional<std::string> runSaveDialog(HWND owner, FileDialogState& state, doc
         state.filterIndex = index;
         return index;
     };
+    args.choiceLabel = extra[language::xEncodingLabel];
+    for (int k = 0; k < document::kEncodingChoices; ++k) args.choices.push_back(extra[language::xEncCp1250 + k]);
+    args.choice = document::encodingChoice(doc.textFormat);
+    args.choicesEnabled = [&doc] { return doc.RichEdit1.plainText(); };
     const auto choice = ui::prompts().saveFile(args);
     if (!choice) return std::nullopt;
     state.filterIndex = choice->filterIndex;
     state.fileName = choice->path;
-    return choice->path;
+    document::SaveChoice result{choice->path, std::nullopt};
+    if (doc.RichEdit1.plainText() && choice->choice >= 0)
+        result.format = document::withEncodingChoice(doc.textFormat, choice->choice);
+    return result;
 }
 
 } // namespace app

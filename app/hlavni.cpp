@@ -79,6 +79,9 @@ bool Thlavni1::FormCreate() {
     HelpRouter1->ValidateID = false;
     HelpRouter1->Helpfile = ui::folderOf(paths_.program) + "napovedaN5.chm";
     settings_ = std::make_unique<settings::TNastaveni>(settings::loadSettings(paths_.dataFolder, paths_.program));
+    recent_ = settings::loadRecent(paths_.dataFolder, paths_.program);
+    recentMenu_.attach(menu_.item(mmSoubor1).submenu(), IDM_KONEC);
+    recentMenu_.show(recent_);
     createBars(hwnd());
     bindCommands();
 
@@ -155,8 +158,8 @@ std::string Thlavni1::contextCaption(document::ContextItem item) const {
 
 void Thlavni1::runContextCommand(document::ContextItem item) { runCommand(contextCommand(item).id); }
 
-std::optional<std::string> Thlavni1::runSaveDialog(document::Teditor1& doc) {
-    return app::runSaveDialog(hwnd(), SaveDialog1, doc, LanguageStrings);
+std::optional<document::SaveChoice> Thlavni1::runSaveDialog(document::Teditor1& doc) {
+    return app::runSaveDialog(hwnd(), SaveDialog1, doc, LanguageStrings, ExtraTexts);
 }
 
 void Thlavni1::warnNoSlot(const std::string& text) {
@@ -178,6 +181,7 @@ void Thlavni1::FormClose() {
     try {
         settings::storeSettings(*settings_, paths_.dataFolder, paths_.program,
                                 {r.right - r.left, r.bottom - r.top, r.left, r.top});
+        settings::storeRecent(recent_, paths_.dataFolder, paths_.program);
     } catch (const std::exception& e) {
         ui::reportError(e.what()); // the documents are still asked; the settings are not worth a refusal
     }

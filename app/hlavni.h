@@ -13,6 +13,7 @@
 #include "app/ehshelprouter.h"
 #include "app/filedialogs.h"
 #include "app/menus.h"
+#include "app/recent.h"
 #include "app/search.h"
 #include "document/editor.h"
 #include "lang/extra.h"
@@ -89,6 +90,11 @@ public:
     void warnNoSlot(const std::string& text) override;
     // The program ends when every document lets itself be closed.
     void mmKonec1Click();
+    // The recent files, newest first, as the "Soubor" menu shows them.
+    const settings::RecentFiles& recentFiles() const { return recent_; }
+    // Opens entry `k` of the recent files as any file is opened; one that no longer exists is
+    // reported and leaves the list.
+    void openRecent(std::size_t k);
     void layout();
 
     // --- commands
@@ -110,7 +116,7 @@ public:
         ShowFormatState(b, i, u, a, f, s);
     }
     void setStatusText(int panel, const std::string& text) override { StatusBar1.setText(panel, text); }
-    std::optional<std::string> runSaveDialog(document::Teditor1& doc) override;
+    std::optional<document::SaveChoice> runSaveDialog(document::Teditor1& doc) override;
     std::string contextCaption(document::ContextItem item) const override;
     void runContextCommand(document::ContextItem item) override;
 
@@ -118,6 +124,7 @@ protected:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
     LRESULT defaultProc(UINT msg, WPARAM wp, LPARAM lp) override;
     HWND mdiClient() const override { return client_; }
+    void fileUsed(const std::string& path) override;
 
 private:
     void bindCommands();
@@ -141,8 +148,14 @@ private:
     // a size typed or chosen: a text that is a whole number is the new size, anything else is ignored
     void cbVelikostPismaClick(const std::string& size);
 
+    // The list changed: into the menu and the settings file (a failure to write is left for
+    // the next change, or the store at the end, to mend).
+    void recentChanged();
+
     Paths paths_;
     std::unique_ptr<settings::TNastaveni> settings_;
+    settings::RecentFiles recent_;
+    RecentMenu recentMenu_;
     MainMenu menu_;
     CommandTable commands_{*this};
     HWND client_ = nullptr;

@@ -206,6 +206,19 @@ void Teditor1::writeTo(const std::string& path) {
     } else {
         RichEdit1.saveFile(path);
     }
+    host_.documentSaved(*this, path);
+}
+
+void Teditor1::writeAs(const SaveChoice& choice) {
+    const TextFormat before = textFormat;
+    if (choice.format) textFormat = *choice.format;
+    try {
+        writeTo(choice.path);
+    } catch (...) {
+        textFormat = before; // a write that failed leaves the document as it was
+        showPosition();
+        throw;
+    }
 }
 
 std::string Teditor1::plainBytes(bool ask) {
@@ -226,21 +239,21 @@ void Teditor1::Save() {
         RichEdit1.setModified(false);
         return;
     }
-    const auto path = host_.runSaveDialog(*this);
-    if (!path) return;
-    writeTo(*path);
+    const auto choice = host_.runSaveDialog(*this);
+    if (!choice) return;
+    writeAs(*choice);
     RichEdit1.setModified(false);
-    setCaption(ui::baseName(*path));
-    FileName = *path;
+    setCaption(ui::baseName(choice->path));
+    FileName = choice->path;
     DeleteBackups();
 }
 
 void Teditor1::SaveAs() {
-    const auto path = host_.runSaveDialog(*this);
-    if (!path) return;
-    writeTo(*path);
-    setCaption(ui::baseName(*path));
-    FileName = *path;
+    const auto choice = host_.runSaveDialog(*this);
+    if (!choice) return;
+    writeAs(*choice);
+    setCaption(ui::baseName(choice->path));
+    FileName = choice->path;
     DeleteBackups();
 }
 
@@ -360,7 +373,8 @@ int Teditor1::closeIsModified(void* self) { return static_cast<Teditor1*>(self)-
 int Teditor1::closeWriteTo(void* self, const char* path) {
     auto* doc = static_cast<Teditor1*>(self);
     try {
-        doc->writeTo(path);
+        // the file named in the save dialog, in the encoding chosen there
+        doc->writeAs({path, path == doc->chosenPath_ ? doc->chosenFormat_ : std::nullopt});
         return 1;
     } catch (const std::exception& e) {
         doc->lastWriteError_ = e.what();
@@ -371,12 +385,14 @@ int Teditor1::closeWriteTo(void* self, const char* path) {
 int Teditor1::dialogExecute(void* self) {
     auto* doc = static_cast<Teditor1*>(self);
     try {
-        const auto path = doc->host_.runSaveDialog(*doc);
-        doc->chosenPath_ = path.value_or("");
-        return path.has_value();
+        const auto choice = doc->host_.runSaveDialog(*doc);
+        doc->chosenPath_ = choice ? choice->path : "";
+        doc->chosenFormat_ = choice ? choice->format : std::nullopt;
+        return choice.has_value();
     } catch (const std::exception& e) {
         doc->lastWriteError_ = e.what();
         doc->chosenPath_.clear();
+        doc->chosenFormat_.reset();
         return 0;
     }
 }

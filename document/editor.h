@@ -107,6 +107,9 @@ private:
     void showContextMenu(int x, int y);
     // Writes the document to `path` (temporary file, then replace); throws AppError.
     void writeTo(const std::string& path);
+    // The same to the save dialog's choice: a plain-text document in the encoding chosen there,
+    // which it keeps once the file is written.
+    void writeAs(const SaveChoice& choice);
     // The copy's bytes: RTF, or plain text in plain-text mode (UTF-8 with a byte-order mark
     // when the document's own format would lose characters or read back as RTF).
     std::string backupContent();
@@ -128,6 +131,7 @@ private:
     std::optional<std::size_t> safeContent_;
     std::string lastWriteError_;
     std::string chosenPath_;
+    std::optional<TextFormat> chosenFormat_; // the encoding chosen with chosenPath_
 };
 
 } // namespace document

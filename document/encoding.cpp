@@ -256,6 +256,27 @@ std::string encodeText(std::u16string_view text, const TextFormat& format, bool*
     return out;
 }
 
+int encodingChoice(const TextFormat& format) {
+    switch (format.encoding) {
+    case Encoding::Cp1250: return 0;
+    case Encoding::Utf8: return format.bom ? 2 : 1;
+    case Encoding::Utf16Le: return 3;
+    }
+    return 0;
+}
+
+TextFormat withEncodingChoice(TextFormat format, int choice) {
+    constexpr struct {
+        Encoding encoding;
+        bool bom;
+    } kChoices[kEncodingChoices] = {
+        {Encoding::Cp1250, false}, {Encoding::Utf8, false}, {Encoding::Utf8, true}, {Encoding::Utf16Le, true}};
+    if (choice < 0 || choice >= kEncodingChoices) return format;
+    format.encoding = kChoices[choice].encoding;
+    format.bom = kChoices[choice].bom;
+    return format;
+}
+
 bool canEncode(std::u16string_view text, Encoding encoding) {
     if (encoding != Encoding::Cp1250) return true;
     const auto& table = cp1250Bytes();

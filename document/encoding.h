@@ -43,6 +43,15 @@ std::u16string decodeText(std::string_view bytes, const TextFormat& format);
 // hold become "?" (Windows-1250 only) and set `*lossy`.
 std::string encodeText(std::u16string_view text, const TextFormat& format, bool* lossy = nullptr);
 
+// The encodings the save dialog offers, in its list's order: Windows-1250, UTF-8, UTF-8 with a
+// byte-order mark, UTF-16 LE (always with its mark, by which it is read back).
+constexpr int kEncodingChoices = 4;
+// The item of that list that `format` is.
+int encodingChoice(const TextFormat& format);
+// `format` with the encoding and byte-order mark of item `choice`, its line ends kept; an item
+// out of range leaves it as it is.
+TextFormat withEncodingChoice(TextFormat format, int choice);
+
 // Whether every character of `text` can be written in `encoding`.
 bool canEncode(std::u16string_view text, Encoding encoding);
 

@@ -1,5 +1,6 @@
 // document/host.h — what a document window needs of the main window that holds it
 #pragma once
+#include "document/encoding.h"
 #include "settings/nastaveni_u.h"
 
 #include <optional>
@@ -12,6 +13,13 @@ class Teditor1;
 
 // The items of a document's context menu; each runs the main menu item of the same name.
 enum class ContextItem { Pismo, Kopirovat, Vyjmout, Vlozit };
+
+// What the save dialog gave: the path, and for a plain-text document the encoding chosen there
+// (nothing: the document keeps its own).
+struct SaveChoice {
+    std::string path;
+    std::optional<TextFormat> format;
+};
 
 class DocumentHost {
 public:
@@ -38,9 +46,14 @@ public:
                                  const std::string& fontName, const std::string& fontSize) = 0;
     virtual void setStatusText(int panel, const std::string& text) = 0;
 
-    // Runs the main window's save dialog for `doc`; the chosen path, or nullopt on cancel.
+    // Runs the main window's save dialog for `doc`; the choice, or nullopt on cancel.
     // Choosing plain text there (and confirming) switches `doc` to plain-text mode.
-    virtual std::optional<std::string> runSaveDialog(Teditor1& doc) = 0;
+    virtual std::optional<SaveChoice> runSaveDialog(Teditor1& doc) = 0;
+    // The document was written to its file `path` (saved, not a backup copy).
+    virtual void documentSaved(Teditor1& window, const std::string& path) {
+        static_cast<void>(window);
+        static_cast<void>(path);
+    }
 
     virtual std::string contextCaption(ContextItem item) const = 0;
     virtual void runContextCommand(ContextItem item) = 0;

@@ -9,6 +9,8 @@
 #include "ui/files.h"
 #include "ui/text.h"
 
+#include <functional>
+
 namespace settings {
 
 static std::string appDataFolder() {
@@ -48,14 +50,31 @@ TNastaveni loadSettings(const std::string& folder, const std::string& programPat
     return s;
 }
 
-void storeSettings(const TNastaveni& s, const std::string& folder, const std::string& programPath,
-                   const WindowRect& current) {
+// Rewrites the settings file with what `change` sets in it; the rest of the file stays.
+static void rewrite(const std::string& folder, const std::string& programPath,
+                    const std::function<void(IniDocument&)>& change) {
     ui::createFolder(ui::folderOf(folder.substr(0, folder.size() - 1)));
     ui::createFolder(folder);
     const std::string path = settingsFilePath(folder, programPath);
     IniDocument doc(ui::fileExists(path) ? ui::readFile(path) : std::string());
-    s.store(doc, current);
+    change(doc);
     ui::writeFileReplacing(path, doc.text());
+}
+
+void storeSettings(const TNastaveni& s, const std::string& folder, const std::string& programPath,
+                   const WindowRect& current) {
+    rewrite(folder, programPath, [&](IniDocument& doc) { s.store(doc, current); });
+}
+
+RecentFiles loadRecent(const std::string& folder, const std::string& programPath) {
+    RecentFiles recent;
+    const std::string path = settingsFilePath(folder, programPath);
+    if (ui::fileExists(path)) recent.load(IniDocument(ui::readFile(path)));
+    return recent;
+}
+
+void storeRecent(const RecentFiles& recent, const std::string& folder, const std::string& programPath) {
+    rewrite(folder, programPath, [&](IniDocument& doc) { recent.store(doc); });
 }
 
 } // namespace settings

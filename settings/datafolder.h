@@ -1,6 +1,7 @@
 // settings/datafolder.h — the data folder (settings file and backup copies) and the settings file
 #pragma once
 #include "settings/nastaveni_u.h"
+#include "settings/recent.h"
 
 #include <string>
 
@@ -20,5 +21,11 @@ TNastaveni loadSettings(const std::string& folder, const std::string& programPat
 // when missing. The file is replaced safely; throws AppError when it cannot be written.
 void storeSettings(const TNastaveni& s, const std::string& folder, const std::string& programPath,
                    const WindowRect& current);
+
+// The recent files of the settings file in `folder` (none without the file).
+RecentFiles loadRecent(const std::string& folder, const std::string& programPath);
+// Writes the recent files into their section of the settings file, keeping everything else of
+// it; safely replaced, as storeSettings does. Throws AppError when it cannot be written.
+void storeRecent(const RecentFiles& recent, const std::string& folder, const std::string& programPath);
 
 } // namespace settings

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/unique.h"
 
@@ -21,6 +22,13 @@ struct FileDialogArgs {
     // Called while the dialog is open whenever the user picks another file type. It gets the
     // new index and returns the index the dialog should keep (it may turn a choice back).
     std::function<int(int)> onTypeChange;
+    // A list below the file type (the save dialog's encodings): its label and items, none when
+    // `choices` is empty; `choice` is the item shown first. `choicesEnabled`, when given, says at
+    // the start and after every change of type whether the list can be used.
+    std::string choiceLabel;
+    std::vector<std::string> choices;
+    int choice = 0;
+    std::function<bool()> choicesEnabled;
 };
 
 class PrintDevice;
@@ -32,6 +40,7 @@ struct PrintDialogArgs {
 struct FileChoice {
     std::string path;
     int filterIndex = 1;
+    int choice = -1; // the item of the list below the file type; -1: no list, or not usable
 };
 
 // A font as the font dialog gives it.

@@ -99,3 +99,20 @@ TEST(Encoding, Cp1250MapsEveryByteBothWays) {
     std::erase_if(noBreaks, [](char c) { return c == '\r' || c == '\n'; });
     EXPECT_EQ(encodeText(fromCp1250(noBreaks), cp), noBreaks);
 }
+
+// Each encoding the save dialog offers is written so that the file reads back in it (UTF-16
+// only by its mark), with the document's line ends; the list shows the document's own first.
+TEST(Encoding, SaveDialogChoicesReadBackAsChosen) {
+    const std::u16string text = u"Žluťoučký kůň\núpěl\n";
+    for (LineEnd end : {LineEnd::CrLf, LineEnd::Lf}) {
+        for (int k = 0; k < kEncodingChoices; ++k) {
+            const TextFormat f = withEncodingChoice(fmt(Encoding::Utf16Le, false, end), k);
+            EXPECT_EQ(f.lineEnd, end);
+            EXPECT_EQ(encodingChoice(f), k);
+            EXPECT_EQ(detectTextFormat(encodeText(text, f)), f) << k;
+        }
+    }
+    const TextFormat mine = fmt(Encoding::Utf8, true, LineEnd::Lf);
+    EXPECT_EQ(withEncodingChoice(mine, -1), mine);
+    EXPECT_EQ(withEncodingChoice(mine, kEncodingChoices), mine);
+}

@@ -34,7 +34,9 @@ std::optional<ui::FileChoice> ScriptedPrompts::file(bool save, const ui::FileDia
     for (int t : a.typeChanges) index = args.onTypeChange ? args.onTypeChange(t) : t;
     if (!a.typeChanges.empty()) a.filterIndex = index;
     if (!a.path) return std::nullopt;
-    return ui::FileChoice{*a.path, a.filterIndex};
+    // as the dialog gives it: the list's item only while the list is shown and can be used
+    const bool listUsable = !args.choices.empty() && (!args.choicesEnabled || args.choicesEnabled());
+    return ui::FileChoice{*a.path, a.filterIndex, listUsable ? a.choice : -1};
 }
 
 std::optional<ui::FontChoice> ScriptedPrompts::chooseFont(HWND, const ui::FontChoice& initial) {

@@ -35,6 +35,7 @@ public:
         std::optional<std::string> path; // nullopt: the user cancels
         int filterIndex = 1;
         std::vector<int> typeChanges;    // file types the user picks before answering
+        int choice = -1;                 // the item picked in the list below the type (-1: none)
     };
 
     void answerBox(int answer) { boxAnswers_.push_back(answer); }
