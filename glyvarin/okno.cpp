@@ -39,8 +39,8 @@ void makeClickEmpty(HWND field) {
     SetWindowLongPtrA(field, GWLP_USERDATA, old);
 }
 
-std::string cellText(const std::string& s) {
-    return s.empty() || s[0] == '\0' ? std::string() : s; // a byte 0 shows as an empty cell
+std::string cellText(unsigned char c) {
+    return c == 0 ? std::string() : std::string(1, static_cast<char>(c)); // a byte 0 shows as an empty cell
 }
 
 } // namespace
@@ -112,7 +112,7 @@ TPrevodnik::TPrevodnik(TPrevodZnaku& prevod) : prevod_(prevod) {
     }
 
     grid_ = child(hwnd(), WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                  WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER, 0, 0, 150, 450,
+                  WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER, 0, 0, 150, 450,
                   kIdGrid);
     SendMessageA(grid_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     const Text headers[] = {kHeaderSource, kHeaderReplacement};
@@ -137,26 +137,24 @@ TPrevodnik::~TPrevodnik() {
 
 void TPrevodnik::fillGrid() {
     rows_.clear();
-    SendMessageA(grid_, LVM_DELETEALLITEMS, 0, 0);
-    for (std::size_t i = 0; i < prevod_.table.size(); ++i) {
-        rows_.push_back({std::string(1, static_cast<char>(prevod_.table.source(i))),
-                         std::string(1, static_cast<char>(prevod_.table.replacement(i)))});
-        showRow(static_cast<int>(i), true);
-    }
+    rows_.reserve(prevod_.table.size());
+    for (std::size_t i = 0; i < prevod_.table.size(); ++i)
+        rows_.push_back({prevod_.table.source(i), prevod_.table.replacement(i)});
+    showRows();
     selectRow(0);
 }
 
-void TPrevodnik::showRow(int index, bool insert) {
-    const Row& r = rows_.at(static_cast<std::size_t>(index));
-    const std::string s = cellText(r.source), t = cellText(r.replacement);
-    LVITEMA it{};
-    it.mask = LVIF_TEXT;
-    it.iItem = index;
-    it.pszText = const_cast<char*>(s.c_str());
-    SendMessageA(grid_, insert ? LVM_INSERTITEMA : LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&it));
-    it.iSubItem = 1;
-    it.pszText = const_cast<char*>(t.c_str());
-    SendMessageA(grid_, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&it));
+void TPrevodnik::showRows() {
+    SendMessageA(grid_, LVM_SETITEMCOUNT, rows_.size(), LVSICF_NOSCROLL);
+    InvalidateRect(grid_, nullptr, TRUE);
+}
+
+void TPrevodnik::cellInfo(NMLVDISPINFOA& info) const {
+    LVITEMA& it = info.item;
+    if (!(it.mask & LVIF_TEXT) || !it.pszText || it.cchTextMax <= 0) return;
+    const auto row = static_cast<std::size_t>(it.iItem);
+    cell_ = row < rows_.size() ? cellText(it.iSubItem == 0 ? rows_[row].source : rows_[row].replacement) : "";
+    lstrcpynA(it.pszText, cell_.c_str(), it.cchTextMax);
 }
 
 int TPrevodnik::currentRow() const {
@@ -218,7 +216,8 @@ std::optional<TPrevodnik::Row> TPrevodnik::askEntry(const std::string& buttonCap
         TVstup dialog(hwnd(), buttonCaption, source, replacement);
         fields = dialog.run();
     }
-    if (fields.first.size() == 1 && fields.second.size() == 1) return Row{fields.first, fields.second};
+    if (fields.first.size() == 1 && fields.second.size() == 1)
+        return Row{static_cast<unsigned char>(fields.first[0]), static_cast<unsigned char>(fields.second[0])};
     // Owned by this window, so the grid cannot be changed while the message is up.
     messageBox(hwnd(), prevod_.text(kInvalidEntry), prevod_.text(kInvalidEntryCaption), MB_ICONERROR);
     return std::nullopt;
@@ -228,7 +227,7 @@ void TPrevodnik::addEntry() {
     const auto row = askEntry(prevod_.text(kAddButton), prevod_.text(kHeaderSource), prevod_.text(kHeaderReplacement));
     if (!row) return;
     rows_.push_back(*row);
-    showRow(static_cast<int>(rows_.size()) - 1, true);
+    showRows();
     selectRow(static_cast<int>(rows_.size()) - 1);
 }
 
@@ -239,21 +238,21 @@ void TPrevodnik::editEntry() {
     const auto row = askEntry(prevod_.text(kEdit), cellText(current.source), cellText(current.replacement));
     if (!row) return;
     rows_[static_cast<std::size_t>(i)] = *row;
-    showRow(i, false);
+    SendMessageA(grid_, LVM_REDRAWITEMS, static_cast<WPARAM>(i), static_cast<LPARAM>(i));
 }
 
 void TPrevodnik::deleteEntry() {
     const int i = currentRow();
     if (i < 0) return;
     rows_.erase(rows_.begin() + i);
-    SendMessageA(grid_, LVM_DELETEITEM, static_cast<WPARAM>(i), 0);
+    showRows();
     selectRow(i);
 }
 
 void TPrevodnik::okClick() {
     prevod_.table.clear();
     for (const Row& r : rows_)
-        prevod_.table.append(static_cast<unsigned char>(r.source[0]), static_cast<unsigned char>(r.replacement[0]));
+        prevod_.table.append(r.source, r.replacement);
     if (rows_.empty()) messageBox(hwnd(), prevod_.text(kNoEntries), prevod_.text(kNoEntriesCaption), MB_ICONERROR);
     try {
         prevod_.save();
@@ -269,6 +268,11 @@ void TPrevodnik::run() { ui::runModal(hwnd(), prevod_.owner, done_, true); }
 LRESULT TPrevodnik::handle(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_SIZE: layout(); return 0;
+    case WM_NOTIFY: {
+        auto* hdr = reinterpret_cast<NMHDR*>(lp);
+        if (hdr->hwndFrom == grid_ && hdr->code == LVN_GETDISPINFOA) cellInfo(*reinterpret_cast<NMLVDISPINFOA*>(lp));
+        return 0;
+    }
     case WM_CONTEXTMENU:
         if (reinterpret_cast<HWND>(wp) == grid_) showPopup(lp);
         return 0;

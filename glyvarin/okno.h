@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "glyvarin/prevod.h"
 #include "ui/unique.h"
 #include "ui/window.h"
@@ -53,10 +55,13 @@ protected:
 
 private:
     struct Row {
-        std::string source, replacement;
+        unsigned char source, replacement;
     };
     void fillGrid();
-    void showRow(int index, bool insert);
+    // The grid holds no texts of its own: it asks for each visible cell (LVS_OWNERDATA), so a
+    // table of half a million entries opens as fast as one of ten.
+    void showRows();
+    void cellInfo(NMLVDISPINFOA& info) const;
     int currentRow() const;
     void selectRow(int index);
     void layout();
@@ -76,6 +81,7 @@ private:
     HWND ok_ = nullptr;
     ui::UniqueMenu popup_;
     std::vector<Row> rows_; // the grid's entry rows (the header row is the list's own)
+    mutable std::string cell_; // the text of the cell last asked for
     bool done_ = false;
 };
 

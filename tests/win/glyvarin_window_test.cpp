@@ -330,3 +330,36 @@ TEST_F(Window, ShortLanguageListFallsBackOnCzechInTheWindow) {
     ASSERT_EQ(lib->boxes().size(), 1u); // "K3" in the replacement field is too long
     EXPECT_EQ(lib->boxes()[0].text, czech(8)); // text 8 is beyond the library's five
 }
+
+// A 1 MB table of half a million entries, nearly all of them repeating one source: the window
+// opens with every entry (the grid asks only for the rows it shows), the first entry of each
+// byte is the one that converts, and OK writes the same megabyte back.
+TEST_F(Window, AMegabyteTableOpensWholeAndItsFirstEntriesConvert) {
+    std::string table = tableFile({{'a', 'x'}});
+    while (table.size() < (1u << 20) - 2) table += "aq";
+    table += "by"; // the only entry for 'b' is the last row
+    open(table);
+    int count = 0;
+    std::vector<std::pair<std::string, std::string>> rows;
+    Script s;
+    s.then(look([&] {
+         count = static_cast<int>(SendMessageA(grid(), LVM_GETITEMCOUNT, 0, 0));
+         for (int i : {0, 1, count - 1}) {
+             char a[8] = {}, b[8] = {};
+             LVITEMA it{};
+             it.pszText = a;
+             it.cchTextMax = sizeof a;
+             SendMessageA(grid(), LVM_GETITEMTEXTA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&it));
+             it.iSubItem = 1;
+             it.pszText = b;
+             SendMessageA(grid(), LVM_GETITEMTEXTA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&it));
+             rows.emplace_back(a, b);
+         }
+     }))
+        .then(command(kIdOk));
+    show(s);
+    EXPECT_EQ(count, 1 << 19);
+    EXPECT_EQ(rows, (std::vector<std::pair<std::string, std::string>>{{"a", "x"}, {"a", "q"}, {"b", "y"}}));
+    EXPECT_EQ(readDataFile(), table);
+    EXPECT_EQ(convert("abc"), "xyc");
+}
