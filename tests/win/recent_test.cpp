@@ -278,3 +278,16 @@ TEST(SaveDialog, EncodingListIsThereAndGivesItsChoice) {
         EXPECT_EQ(result->choice, usable ? 3 : -1);
     }
 }
+
+// A long path is shortened in its middle to the menu's width, keeping the drive and the file's
+// name; an "&" of a name is shown as itself, not taken for the access key.
+TEST(RecentCaption, ShortensLongPathsAndKeepsAmpersands) {
+    const std::string deep = "C:\\" + std::string(40, 'a') + "\\" + std::string(40, 'b') + "\\dopis.txt";
+    const std::string shown = app::recentCaption(0, deep);
+    EXPECT_EQ(shown.rfind("&1 C:\\", 0), 0u) << shown;
+    EXPECT_TRUE(endsWith(shown, "\\dopis.txt")) << shown;
+    EXPECT_LE(shown.size(), 3u + 60u) << shown;
+    EXPECT_NE(shown.find("..."), std::string::npos) << shown;
+
+    EXPECT_EQ(app::recentCaption(7, "D:\\R&D\\a&b.txt"), "&8 D:\\R&&D\\a&&b.txt");
+}
