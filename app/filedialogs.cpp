@@ -38,7 +38,8 @@ std::optional<document::SaveChoice> runSaveDialog(HWND owner, FileDialogState& s
     // text file's name and extension.
     state.filterIndex = doc.RichEdit1.plainText() ? 2 : 1;
     args.filterIndex = state.filterIndex;
-    args.fileName = doc.FileName; // a named document: its folder and name
+    // a named document: its folder and name; one reopened from a copy: the file it belonged to
+    args.fileName = doc.FileName.empty() ? doc.RecoveredName : doc.FileName;
     args.onTypeChange = [owner, &state, &doc, &strings](int index) {
         if (index == 2 && !doc.RichEdit1.plainText()) {
             const int answer =

@@ -43,7 +43,8 @@ constexpr UINT kToolBar2Buttons[] = {IDT_TUCNE, IDT_KURZIVA, IDT_PODTRZENO, IDT_
 
 } // namespace
 
-Thlavni1::Thlavni1(Paths paths) : paths_(std::move(paths)) {
+Thlavni1::Thlavni1(Paths paths)
+    : paths_(std::move(paths)), owner_(std::make_unique<document::BackupOwner>(paths_.dataFolder)) {
     onTerminate = [] { PostQuitMessage(0); };
     FontDialog1.color = GetSysColor(COLOR_WINDOWTEXT); // the font dialog's design colour
 }

@@ -15,6 +15,7 @@
 #include "app/menus.h"
 #include "app/recent.h"
 #include "app/search.h"
+#include "document/backup.h"
 #include "document/editor.h"
 #include "lang/extra.h"
 #include "settings/nastaveni_u.h"
@@ -81,8 +82,17 @@ public:
     bool translateKey(MSG& msg);
 
     // --- operations of the main window
+    // The documents left by instances that are gone (found and kept for RestoreBackupCopies);
+    // their number.
     int CountBackupCopies();
+    // Reopens them as untitled documents while there are free slots; the rest stay on disk,
+    // unread, and a warning says how many.
     void RestoreBackupCopies();
+    // The user declined them: their copies go, and the files of the data folder that are no
+    // part of the copies (but the settings file).
+    void ClearOfferedCopies();
+    // The normal end: this run's copies and lock go, and the strays as above; copies of other
+    // instances stay.
     void ClearDataFolder();
     // Puts the texts of the language library `path` on the window; throws AppError when the
     // library is unusable.
@@ -111,6 +121,7 @@ public:
     const std::vector<std::string>& languageHints() const override { return LanguageHints; }
     const std::vector<std::string>& extraTexts() const override { return ExtraTexts; }
     std::string dataFolder() const override { return paths_.dataFolder; }
+    std::string backupOwner() const override { return owner_->id(); }
     void showFormatState(bool b, bool i, bool u, const std::string& a, const std::string& f,
                          const std::string& s) override {
         ShowFormatState(b, i, u, a, f, s);
@@ -132,6 +143,8 @@ private:
     void FormShow(const std::vector<std::string>& arguments);
     void showBars();
     void FormClose();
+    std::string offeredNames() const;
+    std::string settingsFileName() const;
     // Shows the start-up window until the one-shot timer closes it; false when no language
     // library can be used.
     bool showSplash();
@@ -160,8 +173,8 @@ private:
     CommandTable commands_{*this};
     HWND client_ = nullptr;
     bool closing_ = false;
-    // backup copies that could not be read at the start: the clean-up at the end keeps them
-    std::vector<std::string> unreadCopies_;
+    std::unique_ptr<document::BackupOwner> owner_; // this run's claim on its backup copies
+    std::vector<document::LeftDocument> offered_;  // found at the start, offered in the question
     std::optional<bool> documentMenus_; // the state the document menus were last given
     TSplasch1* splash_ = nullptr; // while the start-up window is shown
     bool started_ = false;        // FormShow has run

@@ -4,6 +4,7 @@
 
 #include "app/handover.h"
 #include "app/splasch.h"
+#include "document/backup.h"
 #include "ui/files.h"
 #include "ui/text.h"
 #include "ui/unique.h"
@@ -46,14 +47,15 @@ void Thlavni1::FormShow(const std::vector<std::string>& commandLine) {
     }
     const int n = CountBackupCopies();
     if (n > 0) {
-        const int answer = ui::prompts().messageBox(hwnd(), LanguageStrings[11] + std::to_string(n) + LanguageStrings[12],
-                                                    LanguageStrings[13], MB_ICONQUESTION | MB_YESNO);
+        const int answer =
+            ui::prompts().messageBox(hwnd(), LanguageStrings[11] + std::to_string(n) + LanguageStrings[12] + offeredNames(),
+                                     LanguageStrings[13], MB_ICONQUESTION | MB_YESNO);
         if (answer == IDYES) {
             RestoreBackupCopies();
             if (!AnyDocumentOpen()) CreateDocumentWindow(0, false, ""); // no copy could be read
         } else {
             if (!opened) CreateDocumentWindow(0, false, "");
-            ClearDataFolder();
+            ClearOfferedCopies();
         }
     } else if (!opened) {
         CreateDocumentWindow(0, false, "");
@@ -106,34 +108,61 @@ void Thlavni1::showBars() {
 
 // --- backup copies in the data folder
 
+// Only copies whose owner is gone are offered: another instance that runs (one that could not
+// hand its start over) keeps its own.
 int Thlavni1::CountBackupCopies() {
-    ui::createFolder(ui::folderOf(paths_.dataFolder.substr(0, paths_.dataFolder.size() - 1)));
-    ui::createFolder(paths_.dataFolder);
-    return static_cast<int>(ui::listEntries(paths_.dataFolder + "*.bcp", false).size());
+    document::makeDataFolder(paths_.dataFolder);
+    offered_ = document::findLeftDocuments(paths_.dataFolder, owner_->id());
+    return static_cast<int>(offered_.size());
+}
+
+// The files the offered copies belong to, for the question; nothing when no copy knows its
+// file (copies of untitled documents, or of an older version).
+std::string Thlavni1::offeredNames() const {
+    constexpr std::size_t kListed = 10;
+    if (std::none_of(offered_.begin(), offered_.end(), [](const auto& d) { return !d.file.empty(); })) return "";
+    std::string text = ExtraTexts[language::xRecoveryFiles];
+    for (std::size_t i = 0; i < offered_.size() && i < kListed; ++i)
+        text += "\n" + (offered_[i].file.empty() ? ExtraTexts[language::xRecoveryUntitled] : offered_[i].file);
+    if (offered_.size() > kListed) text += "\n" + ExtraTexts[language::xRecoveryMore] + std::to_string(offered_.size() - kListed);
+    return text;
 }
 
 void Thlavni1::RestoreBackupCopies() {
-    for (const auto& name : ui::listEntries(paths_.dataFolder + "*.bcp", false)) {
+    int kept = 0;
+    for (const auto& left : offered_) {
         const int slot = FindFreeSlot();
-        if (slot < 0) break;
-        const std::string path = paths_.dataFolder + name;
+        if (slot < 0) { // no window left: the copies stay on disk, unread, for the next start
+            ++kept;
+            continue;
+        }
         try {
-            // The copy becomes the document's own: it goes when the document has a newer copy,
+            // The copies become the document's own: they go when the document has a newer copy,
             // is saved under a new name, or the program ends normally, so a second crash before
             // the next copy loses nothing either.
-            CreateDocumentWindow(slot, true, path).AdoptBackup(path);
+            CreateDocumentWindow(slot, true, left.copies.back()).AdoptBackup(left.copies, left.file);
         } catch (const std::exception& e) {
             ui::reportError(e.what()); // the copy stays on disk, and is offered again next time
-            unreadCopies_.push_back(name);
         }
     }
+    offered_.clear();
+    if (kept > 0)
+        ui::prompts().messageBox(hwnd(), ExtraTexts[language::xRecoveryKept] + std::to_string(kept),
+                                 LanguageStrings[13], MB_ICONWARNING);
+}
+
+void Thlavni1::ClearOfferedCopies() {
+    for (const auto& left : offered_)
+        for (const auto& copy : left.copies) document::deleteBackupCopy(copy);
+    offered_.clear();
+    document::deleteStrays(paths_.dataFolder, settingsFileName());
 }
 
 void Thlavni1::ClearDataFolder() {
-    const std::string keep = ui::withExtension(ui::baseName(paths_.program), ".ini");
-    for (const auto& name : ui::listEntries(paths_.dataFolder + "*.*", false))
-        if (name != keep && std::find(unreadCopies_.begin(), unreadCopies_.end(), name) == unreadCopies_.end())
-            ui::deleteFile(paths_.dataFolder + name);
+    document::clearOwnFiles(paths_.dataFolder, owner_->id(), settingsFileName());
+    owner_->release();
 }
+
+std::string Thlavni1::settingsFileName() const { return ui::withExtension(ui::baseName(paths_.program), ".ini"); }
 
 } // namespace app

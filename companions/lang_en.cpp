@@ -83,6 +83,9 @@ const companion::LanguageTexts& companion::texts() {
             "The language library is damaged: it failed while handing over its texts, or handed over data "
             "that does not hold. The program did not use it; replace it with a new version or remove it "
             "from the program's folder.",
+            "\n\nThe copies belong to these files:", "(untitled document)", "and more: ",
+            "There was no free window left for some backup copies (at most 201 documents can be open). The "
+            "copies were kept unopened; the program offers them again at the next start. Documents not opened: ",
         },
     };
     return t;

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,5 +30,35 @@ std::string settleBackupName(std::string name, const std::function<bool(const st
 // A plain-text copy is read back in rich-text mode, so a text that the control would take for
 // RTF comes back as something else. True for such a text: the copy must then be written as RTF.
 bool plainTextReadsAsRtf(std::string_view text);
+
+// --- the record kept beside each copy ("name.bcp" has "name.bci")
+
+// Who wrote a copy and for which document. The record is written before the copy's bytes,
+// so that a copy found complete under its temporary name can be told from a torn one.
+struct CopyRecord {
+    std::string owner;          // the instance that wrote it (its lock file "<owner>.own")
+    std::uint64_t document = 0; // the document within that instance
+    std::uint64_t sequence = 0; // grows with every copy of that document: the newest is highest
+    std::uint64_t size = 0;     // the copy's bytes: their number and their hash
+    std::uint64_t hash = 0;
+    std::string file;           // the file the document belongs to; empty for an untitled one
+    bool operator==(const CopyRecord&) const = default;
+};
+
+inline constexpr std::string_view kRecordExtension = ".bci";
+inline constexpr std::string_view kTemporaryExtension = ".tmp";
+inline constexpr std::string_view kOwnerExtension = ".own";
+
+std::string recordText(const CopyRecord& record);
+// nullopt for anything but a whole record (a write cut short, a stranger's file).
+std::optional<CopyRecord> parseRecord(std::string_view text);
+std::uint64_t contentHash(std::string_view bytes);
+// "x.bcp" -> "x.bci" and "x.tmp"; any other name is returned with the extension appended.
+std::string recordNameOf(std::string_view copyName);
+std::string temporaryNameOf(std::string_view copyName);
+// "x.bci" -> "x.bcp"; "" when `name` is no record's name.
+std::string copyNameOfRecord(std::string_view name);
+// An instance's name: 16 lowercase hexadecimal digits, drawn from the clock.
+std::string newOwnerId();
 
 } // namespace document

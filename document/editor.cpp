@@ -36,6 +36,8 @@ ui::Size usableSize(const settings::TMaleOkno& e, HWND mdiClient) {
 } // namespace
 
 Teditor1::Teditor1(DocumentHost& host, HWND mdiClient) : host_(host), client_(mdiClient) {
+    static std::uint64_t documents = 0;
+    documentId_ = ++documents;
     registerClass(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr, LoadIconA(nullptr, IDI_APPLICATION));
     const ui::Size size = usableSize(host_.settings().Editor, mdiClient);
     createMdiChild(client_, kClassName, "", WS_VISIBLE | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -284,25 +286,36 @@ void Teditor1::WriteBackup(std::string name) {
     }
     if (!ChangedSinceBackup) return;
     if (!content) content = backupContent();
-    const std::string path = writeBackupCopy(folder, std::move(name), *content);
+    const CopyRecord record{host_.backupOwner(), documentId_, ++copySequence_, 0, 0,
+                            FileName.empty() ? RecoveredName : FileName};
+    const std::string path = writeBackupCopy(folder, std::move(name), *content, record);
     ChangedSinceBackup = false;
     safeContent_ = std::hash<std::string>{}(*content);
     // the new copy is complete: the older ones go; one that cannot be deleted stays listed
     std::vector<std::string> kept;
     for (const auto& f : BackupFiles)
-        if (!ui::deleteFile(f) && nameTaken(f)) kept.push_back(f);
+        if (!deleteBackupCopy(f)) kept.push_back(f);
     kept.push_back(path);
     BackupFiles = std::move(kept);
 }
 
 void Teditor1::DeleteBackups() {
-    for (const auto& f : BackupFiles) ui::deleteFile(f);
+    for (const auto& f : BackupFiles) deleteBackupCopy(f);
     BackupFiles.clear();
     safeContent_ = std::hash<std::string>{}(backupContent()); // now safe in its file
 }
 
-void Teditor1::AdoptBackup(const std::string& path) {
-    BackupFiles.push_back(path);
+void Teditor1::AdoptBackup(const std::vector<std::string>& copies, const std::string& file) {
+    RecoveredName = file;
+    for (const auto& path : copies) {
+        // ours from now on: another start while this one runs leaves them alone; one whose
+        // record cannot be written is still this document's, only offered to such a start too
+        try {
+            reownBackupCopy(path, CopyRecord{host_.backupOwner(), documentId_, ++copySequence_, 0, 0, file});
+        } catch (const std::exception&) {
+        }
+        BackupFiles.push_back(path);
+    }
     ChangedSinceBackup = false;
     safeContent_ = std::hash<std::string>{}(backupContent());
 }

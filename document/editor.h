@@ -9,6 +9,7 @@
 #include "ui/unique.h"
 #include "ui/window.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,6 +40,10 @@ public:
     // Full paths of this document's backup copies on disk, oldest first; normally only the
     // newest, since a new copy replaces the older ones once it is complete.
     std::vector<std::string> BackupFiles;
+    // The file a document reopened from a backup copy belonged to ("" when unknown): the save
+    // dialog starts at it, and the document's own copies keep it in their records. The
+    // document itself stays untitled until it is saved.
+    std::string RecoveredName;
     // Runs while copies are on (settings read when the window is created).
     ui::Timer Timer1;
     FormatState format;
@@ -77,9 +82,10 @@ public:
     // Deletes every listed copy (skipping those that cannot be deleted) and empties the list;
     // called once the document has been written under a name from the save dialog.
     void DeleteBackups();
-    // Takes the copy the document was just loaded from as its own (reopened at start-up): it
-    // stays on disk until a newer copy or a save replaces it.
-    void AdoptBackup(const std::string& path);
+    // Takes the copies the document was just reopened from (the newest last) as its own, with
+    // the name of the file it belonged to: they stay on disk until a newer copy or a save
+    // replaces them, and their records name this run as their owner.
+    void AdoptBackup(const std::vector<std::string>& copies, const std::string& file = "");
     int LineCount() const { return RichEdit1.lineCount(); }
     // Counts by the statistics library (funkce.dll), which reads the text through the control.
     unsigned CharCount() const;
@@ -126,6 +132,8 @@ private:
     HWND client_;
     bool firstResizePending_ = true;
     int backupInterval_ = 0;
+    std::uint64_t documentId_;       // tells this document's copies from the others' of the run
+    std::uint64_t copySequence_ = 0; // grows with every copy
     // Fingerprint of the content last made safe (copied, reopened from a copy, or saved under a
     // new name): formatting sends no change notification, so a tick compares against it.
     std::optional<std::size_t> safeContent_;

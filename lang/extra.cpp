@@ -29,6 +29,10 @@ const std::vector<std::string>& czechExtraTexts() {
         "příliš dlouhé řídicí slovo). Vložen byl jen jako prostý text.",
         "Jazyková knihovna je poškozená: při předávání textů selhala nebo předala data, která neplatí. "
         "Program ji nepoužil; nahraďte ji novou verzí nebo ji ze složky programu odstraňte.",
+        "\n\nKopie patří k těmto souborům:", "(dokument bez názvu)", "a další: ",
+        "Pro některé záložní kopie už nezbylo volné okno (otevřeno může být nejvýš 201 dokumentů). Kopie "
+        "zůstaly uložené a neotevřené; program je nabídne znovu při příštím spuštění. Počet neotevřených "
+        "dokumentů: ",
     };
     return texts;
 }

@@ -31,6 +31,9 @@ enum ExtraText : std::size_t {
     xRtfTooDeep, xRtfLongWord, xRtfTruncated,
     xRtfPasteUnsafe,  // the clipboard's RTF is not pasted, its plain text is
     xLanguageDamaged, // after the paths of language libraries passed over because they do harm
+    // the recovery question, after its own text: the files the copies belong to, one a line
+    xRecoveryFiles, xRecoveryUntitled, xRecoveryMore,
+    xRecoveryKept,    // copies left unopened for want of a free window, followed by their number
     kExtraTextCount
 };
 

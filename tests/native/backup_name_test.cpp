@@ -79,3 +79,34 @@ TEST(BackupName, PlainTextThatTheControlWouldTakeForRtf) {
     };
     for (const auto& c : cases) EXPECT_EQ(document::plainTextReadsAsRtf(c.text), c.rtf) << c.text;
 }
+
+TEST(BackupRecord, ReadsBackWhatIsWrittenAndNothingCutShort) {
+    const document::CopyRecord full{"0123456789abcdef", 3, 42, 1234567, 0xfedcba9876543210ull,
+                                    "C:\\Dokumenty\\Dopis pro paní Novákovou.rtf"};
+    const document::CopyRecord untitled{"a1", 1, 1, 0, 0, ""};
+    for (const auto& r : {full, untitled}) {
+        const std::string text = document::recordText(r);
+        ASSERT_EQ(document::parseRecord(text), r) << text;
+        // a write cut short at any byte is no record
+        for (std::size_t n = 0; n < text.size(); ++n)
+            EXPECT_FALSE(document::parseRecord(text.substr(0, n))) << n;
+    }
+    const std::string good = document::recordText(full);
+    struct Bad {
+        const char *from, *to;
+    };
+    for (const Bad b : {Bad{"owner=0123456789abcdef", "owner="}, Bad{"owner=0123456789abcdef", "owner=..\\x"},
+                        Bad{"sequence=42", "sequence=4x2"}, Bad{"size=1234567", "size=-1"},
+                        Bad{"document=3", "dokument=3"}, Bad{"\r\nend\r\n", "\r\nend\r\nend\r\n"},
+                        Bad{"Notavo backup copy 1", "Notavo backup copy 2"}}) {
+        std::string t = good;
+        t.replace(t.find(b.from), std::string(b.from).size(), b.to);
+        EXPECT_FALSE(document::parseRecord(t)) << t;
+    }
+    // the names beside a copy
+    EXPECT_EQ(document::recordNameOf("abcdefghijk.bcp"), "abcdefghijk.bci");
+    EXPECT_EQ(document::temporaryNameOf("abcdefghijk.bcpzyxwvutsrqp.bcp"), "abcdefghijk.bcpzyxwvutsrqp.tmp");
+    EXPECT_EQ(document::copyNameOfRecord("abcdefghijk.bci"), "abcdefghijk.bcp");
+    EXPECT_EQ(document::copyNameOfRecord("abcdefghijk.txt"), "");
+    EXPECT_NE(document::contentHash("{\\rtf1 a}"), document::contentHash("{\\rtf1 b}"));
+}

@@ -113,6 +113,11 @@ void TempDir::write(const std::string& name, const std::string& bytes) const {
 }
 std::string TempDir::read(const std::string& name) const { return ui::readFile(file(name)); }
 bool TempDir::exists(const std::string& name) const { return ui::fileExists(file(name)); }
+std::vector<std::string> withoutLocks(std::vector<std::string> names) {
+    std::erase_if(names, [](const std::string& n) { return n.size() > 4 && n.substr(n.size() - 4) == ".own"; });
+    return names;
+}
+
 std::vector<std::string> TempDir::names() const { return ui::listEntries(path_ + "*", true); }
 
 void duringModal(const std::function<void()>& start, const std::function<void()>& during) {

@@ -107,6 +107,10 @@ template <class T> T* visibleWindow(const char* className) {
     return dynamic_cast<T*>(ui::Window::fromHandle(h));
 }
 
+// `names` without the lock files of running instances ("*.own"): what a data folder holds
+// besides this run's claim on its copies.
+std::vector<std::string> withoutLocks(std::vector<std::string> names);
+
 // The folder of the test program, where the libraries are copied (with its separator).
 std::string testFolder();
 
