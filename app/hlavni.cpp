@@ -11,6 +11,7 @@
 #include "ui/text.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace app {
 namespace {
@@ -203,10 +204,25 @@ void Thlavni1::layout() {
     MoveWindow(client_, room.left, room.top, room.right - room.left, room.bottom - room.top, TRUE);
 }
 
+namespace {
+
+// Ctrl with one of the keys that edit text: a plain edit field (the font boxes') keeps these.
+bool editingKey(const MSG& msg, HWND target) {
+    if (msg.message != WM_KEYDOWN || !(GetKeyState(VK_CONTROL) & 0x8000)) return false;
+    char cls[16] = {};
+    GetClassNameA(target, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Edit") != 0) return false;
+    const WPARAM keys[] = {'X', 'C', 'V', 'Z', 'Y', 'A'};
+    return std::find(std::begin(keys), std::end(keys), msg.wParam) != std::end(keys);
+}
+
+} // namespace
+
 bool Thlavni1::translateKey(MSG& msg) {
     if (HWND find = search.dialog(); find && IsDialogMessageA(find, &msg)) return true;
     // the converter's window and the help have keys of their own
     if (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd)) return false;
+    if (editingKey(msg, msg.hwnd)) return false;
     return TranslateAcceleratorA(hwnd(), accelerators(), &msg) || TranslateMDISysAccel(client_, &msg);
 }
 

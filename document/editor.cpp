@@ -121,6 +121,7 @@ void Teditor1::ApplySettings() {
     RichEdit1.setBackground(ui::resolveColor(e.Pozadi));
     RichEdit1.setInsertionStyle(ui::CharStyle{e.Pismo, e.Velikost, ui::resolveColor(e.Barva)});
     RichEdit1.setModified(false);
+    RichEdit1.emptyUndo(); // the document's own style is no step of the user's (Wine records one)
 }
 
 void Teditor1::layout() {

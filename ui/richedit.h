@@ -123,6 +123,8 @@ public:
     bool canRedo() const;
     void undo();
     void redo();
+    // Forgets every step there is to undo (a document just made or read has none).
+    void emptyUndo();
     void selectAll();
     // The selected text in the ANSI code page, paragraph ends as CR.
     std::string selectedText() const;

@@ -110,6 +110,7 @@ bool RichEdit::canUndo() const { return SendMessageA(hwnd_, EM_CANUNDO, 0, 0) !=
 bool RichEdit::canRedo() const { return SendMessageA(hwnd_, EM_CANREDO, 0, 0) != 0; }
 void RichEdit::undo() { SendMessageA(hwnd_, EM_UNDO, 0, 0); }
 void RichEdit::redo() { SendMessageA(hwnd_, EM_REDO, 0, 0); }
+void RichEdit::emptyUndo() { SendMessageA(hwnd_, EM_EMPTYUNDOBUFFER, 0, 0); }
 void RichEdit::selectAll() { select(0, -1); }
 
 std::string RichEdit::selectedText() const {

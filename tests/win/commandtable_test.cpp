@@ -39,7 +39,8 @@ TEST_F(MainWindowTest, AcceleratorsAreTheShortcutsTheMenuShows) {
         {FCONTROL, 'Y', IDM_ZNOVU, "\tCtrl+Y"}, {FCONTROL, 'A', IDM_VYBRATVSE, "\tCtrl+A"},
         {FCONTROL, 'F', IDM_NAJIT, "\tCtrl+F"}, {0, VK_F3, IDM_NAJITDALSI, "\tF3"},
         {FCONTROL, 'H', IDM_NAHRADIT, "\tCtrl+H"}, {FCONTROL, 'N', IDM_NOVY, "\tCtrl+N"},
-        {FCONTROL, 'W', IDM_ZAVRIT, "\tCtrl+W"},
+        {FCONTROL, 'W', IDM_ZAVRIT, "\tCtrl+W"}, {FCONTROL, 'X', IDM_VYJMOUT, "\tCtrl+X"},
+        {FCONTROL, 'C', IDM_KOPIROVAT, "\tCtrl+C"}, {FCONTROL, 'V', IDM_VLOZIT, "\tCtrl+V"},
     };
     // keys that no menu item shows
     const struct {
@@ -122,9 +123,12 @@ WORD alignmentOf(HWND edit) {
 // and Ctrl+F4 close one (Ctrl+W showed the control's debugging box under Wine). Keys typed in a
 // window of the program's that is not the main window are left to it.
 TEST_F(MainWindowTest, ShortcutsComeBeforeTheControl) {
-    start();
+    docs.write("a.rtf", "{\\rtf1\\ansi Dopis}");
+    start({docs.file("a.rtf")});
+    EXPECT_FALSE(frame->activeDocument()->RichEdit1.canUndo()); // reading a file is no step to undo
     frame->runCommand(IDM_NOVY);
     ASSERT_EQ(openCount(), 2);
+    EXPECT_FALSE(frame->activeDocument()->RichEdit1.canUndo()); // nor is a new document's style
     HWND edit = frame->activeDocument()->RichEdit1.hwnd();
     frame->activeDocument()->RichEdit1.setText("Žluťoučký kůň");
     frame->activeDocument()->RichEdit1.select(0, 4);
@@ -168,6 +172,13 @@ TEST_F(MainWindowTest, ShortcutsComeBeforeTheControl) {
     }
     EXPECT_EQ(frame->activeDocument()->hwnd(), second);
 
+    // the font box's field keeps the keys that edit its text, and gives the others
+    HWND fontField = FindWindowExA(frame->cbPismo.hwnd(), nullptr, "Edit", nullptr);
+    ASSERT_NE(fontField, nullptr);
+    EXPECT_FALSE(pressKey(*frame, fontField, 'C'));
+    EXPECT_FALSE(pressKey(*frame, fontField, 'Z'));
+    EXPECT_TRUE(pressKey(*frame, fontField, 'B'));
+    EXPECT_TRUE(pressKey(*frame, fontField, 'B'));
     // a window of the program's own outside the main window keeps its keys
     HWND other = CreateWindowExA(0, "EDIT", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 50, nullptr, nullptr, nullptr, nullptr);
     EXPECT_FALSE(pressKey(*frame, other, 'B'));
