@@ -18,7 +18,9 @@ reachable() { [ -n "$1" ] && xdpyinfo -display "$1" >/dev/null 2>&1; }
 
 if [ "${1:-}" = --locked-init ]; then
   if ! reachable "$DISPLAY"; then
-    Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp </dev/null >"$state/xvfb.log" 2>&1 &
+    # no auto-repeat: on a loaded machine a key that xdotool holds a moment too long would
+    # repeat (Ctrl+N twice opened two documents)
+    Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp -r </dev/null >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/xvfb.pid"
     i=0; until reachable "$DISPLAY"; do
       i=$((i + 1)); [ $i -le 200 ] || { echo "wine-run: Xvfb $DISPLAY did not start" >&2; exit 1; }
