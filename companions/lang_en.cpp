@@ -86,6 +86,9 @@ const companion::LanguageTexts& companion::texts() {
             "\n\nThe copies belong to these files:", "(untitled document)", "and more: ",
             "There was no free window left for some backup copies (at most 201 documents can be open). The "
             "copies were kept unopened; the program offers them again at the next start. Documents not opened: ",
+            "The file cannot be opened: it holds a table row with more cells than its definition gives, or "
+            "with more than 63 cells, which the editor cannot read safely. The file is damaged, or was made "
+            "to bring the program down.",
         },
     };
     return t;

@@ -20,6 +20,7 @@ std::optional<std::string> rtfForControl(const std::string& path, std::string_vi
     case rtf::ControlCheck::TooDeep: throw ui::AppError(ui::aboutFile(path, texts[language::xRtfTooDeep]));
     case rtf::ControlCheck::LongWord:
     case rtf::ControlCheck::LongName: throw ui::AppError(ui::aboutFile(path, texts[language::xRtfLongWord]));
+    case rtf::ControlCheck::BadTable: throw ui::AppError(ui::aboutFile(path, texts[language::xRtfBadTable]));
     }
     throw ui::AppError(ui::aboutFile(path, texts[language::xRtfLongWord])); // nothing unknown reaches the control
 }

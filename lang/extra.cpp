@@ -33,6 +33,9 @@ const std::vector<std::string>& czechExtraTexts() {
         "Pro některé záložní kopie už nezbylo volné okno (otevřeno může být nejvýš 201 dokumentů). Kopie "
         "zůstaly uložené a neotevřené; program je nabídne znovu při příštím spuštění. Počet neotevřených "
         "dokumentů: ",
+        "Soubor nelze otevřít: obsahuje řádek tabulky s více buňkami, než určuje jeho definice, nebo s více "
+        "než 63 buňkami; takový řádek editor bezpečně nepřečte. Soubor je poškozený, nebo byl upraven tak, "
+        "aby program shodil.",
     };
     return texts;
 }

@@ -34,6 +34,7 @@ enum ExtraText : std::size_t {
     // the recovery question, after its own text: the files the copies belong to, one a line
     xRecoveryFiles, xRecoveryUntitled, xRecoveryMore,
     xRecoveryKept,    // copies left unopened for want of a free window, followed by their number
+    xRtfBadTable,     // after a file's path: a table row the control cannot read
     kExtraTextCount
 };
 

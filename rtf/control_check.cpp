@@ -21,13 +21,58 @@ private:
     void backslash();
     bool text();
     bool nameToken(std::size_t at, std::size_t count = 1, bool character = false);
+    bool tableWord(std::string_view word, std::string_view number, std::size_t start);
 
     std::string_view in_;
     std::size_t i_ = 0, depth_ = 0, complete_ = 0;
     std::size_t tableDepth_ = 0; // depth of the font table or style sheet group, 0 outside
     std::size_t nameStart_ = 0, nameLength_ = 0;
+    // Tables: the \itap of each open group (a group keeps the paragraph's properties of the one
+    // around it and gives them back at its end), the depth of a {\*\nesttableprops} group, and
+    // per nesting level (1 the outer table) the cells of the row being read and the edges its
+    // definition gave; deeper levels than kLevels are not followed (the depth limit stops them).
+    static constexpr std::size_t kLevels = 16;
+    std::size_t itap_[kControlMaxDepth + 2] = {};
+    std::size_t nestProps_ = 0;
+    std::size_t cells_[kLevels + 1] = {}, edges_[kLevels + 1] = {};
     ControlCheck found_;
 };
+
+bool Pass::tableWord(std::string_view word, std::string_view number, std::size_t start) {
+    const bool nested = word.starts_with("nest") || (nestProps_ && (word == "cellx" || word == "trowd"));
+    if (word == "itap") {
+        std::size_t n = 0;
+        for (char d : number.substr(0, 3)) n = n * 10 + static_cast<std::size_t>(d - '0');
+        itap_[depth_] = n;
+        return true;
+    }
+    if (word == "pard") {
+        itap_[depth_] = 0;
+        return true;
+    }
+    if (word != "cell" && word != "nestcell" && word != "row" && word != "nestrow" && word != "cellx" && word != "trowd")
+        return true;
+    const std::size_t level = nested ? (itap_[depth_] < 2 ? 2 : itap_[depth_]) : 1;
+    if (level > kLevels) return true;
+    if (word == "trowd") {
+        edges_[level] = 0;
+    } else if (word == "cellx") {
+        ++edges_[level];
+    } else if (word == "cell" || word == "nestcell") {
+        if (++cells_[level] > kControlMaxCells) {
+            found_ = {ControlCheck::BadTable, start};
+            return false;
+        }
+    } else { // the end of a row: each cell needs its edge
+        const bool bad = cells_[level] > edges_[level];
+        cells_[level] = 0;
+        if (bad) {
+            found_ = {ControlCheck::BadTable, start};
+            return false;
+        }
+    }
+    return true;
+}
 
 bool Pass::nameToken(std::size_t at, std::size_t count, bool character) {
     if (!tableDepth_ || (nameLength_ == 0 && !character)) return true; // a name starts with a character
@@ -43,6 +88,7 @@ bool Pass::groupStart() {
         found_ = {ControlCheck::TooDeep, i_};
         return false;
     }
+    itap_[depth_] = itap_[depth_ - 1];
     complete_ = ++i_;
     return nameToken(i_ - 1);
 }
@@ -51,6 +97,7 @@ bool Pass::groupEnd() {
     complete_ = ++i_;
     nameLength_ = 0;
     if (depth_ == 0) return false;
+    if (depth_ == nestProps_) nestProps_ = 0;
     if (depth_-- == tableDepth_) tableDepth_ = 0;
     return depth_ == 0; // the control reads nothing after the outermost group
 }
@@ -60,11 +107,14 @@ bool Pass::controlWord(std::size_t start) {
     while (i_ < in_.size() && isLetter(in_[i_])) ++i_;
     const std::string_view word = in_.substr(letters, i_ - letters);
     if (i_ < in_.size() && in_[i_] == '-') ++i_;
+    const std::size_t digits = i_;
     while (i_ < in_.size() && isDigit(in_[i_])) ++i_;
     if (i_ - start > kControlMaxWord) {
         found_ = {ControlCheck::LongWord, start};
         return false;
     }
+    if (word == "nesttableprops" && !nestProps_) nestProps_ = depth_;
+    if (!tableWord(word, in_.substr(digits, i_ - digits), start)) return false;
     if (!tableDepth_ && (word == "fonttbl" || word == "stylesheet")) tableDepth_ = depth_;
     else if (!nameToken(start)) return false;
     if (i_ < in_.size()) complete_ = in_[i_] == ' ' ? ++i_ : i_; // a space ends the word

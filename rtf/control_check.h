@@ -20,6 +20,13 @@ constexpr std::size_t kControlMaxWord = 255;
 // text is not handed to it. Real names have at most 31 characters (aliases make a few longer).
 constexpr std::size_t kControlMaxName = 511;
 
+// Wine's control ends the process (a failed assertion) at the end of a table row that holds
+// more cells than its row definition gives edges (\cellx), and at a row of more than 64
+// cells; rows of more than 63 cells no program writes. A row, outer or nested, that breaks
+// either rule is not handed to the control. Windows' control reads such rows, but refusing them
+// costs no real document: every program that writes tables gives each cell its edge.
+constexpr std::size_t kControlMaxCells = 63;
+
 struct ControlCheck {
     enum Kind : unsigned char {
         Fine,      // the control reads it
@@ -27,9 +34,10 @@ struct ControlCheck {
         LongWord,  // a control word or number longer than kControlMaxWord
         LongName,  // a font or style name longer than kControlMaxName
         Truncated, // the text ends with groups still open (the control rejects it)
+        BadTable,  // a table row with more cells than edges, or than kControlMaxCells
     };
     Kind kind = Fine;
-    std::size_t offset = 0;     // TooDeep, LongWord, LongName: where the group, word or name starts
+    std::size_t offset = 0;     // TooDeep, LongWord, LongName, BadTable: where the group, word, name or cell starts
     std::size_t openGroups = 0; // Truncated: groups left open at the end
     std::size_t complete = 0;   // Truncated: length of the text up to its last complete token
 

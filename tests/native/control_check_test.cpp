@@ -60,6 +60,27 @@ TEST(ControlCheck, FindsWhatTheControlCannotRead) {
         {"names end at ';'", fonts(repeat(std::string(400, 'H') + ";", 50)), ControlCheck::Fine},
         {"long style name", "{\\rtf1{\\stylesheet{\\s1 " + std::string(2000, 'S') + ";}}x}", ControlCheck::LongName},
         {"long text after the table", fonts("Arial") + std::string(5000, 'x') + "}", ControlCheck::Fine},
+        // tables: each cell of a row needs its edge, and a row holds 63 cells at most
+        {"row as written", kHead + "\\trowd\\cellx1\\cellx2\\intbl a\\cell b\\cell\\row\\pard x}", ControlCheck::Fine},
+        {"next row keeps the edges", kHead + "\\trowd\\cellx1\\intbl a\\cell\\row\\intbl b\\cell\\row}", ControlCheck::Fine},
+        {"edges after the cells", kHead + "\\intbl a\\cell b\\cell{\\trowd\\cellx1\\cellx2\\row}}", ControlCheck::Fine},
+        {"more cells than edges", kHead + "\\trowd\\cellx1\\cellx2\\intbl" + repeat(" a\\cell", 3) + "\\row}",
+         ControlCheck::BadTable},
+        {"cells without a row end", kHead + "\\trowd\\cellx1\\intbl" + repeat(" a\\cell", 60) + "}", ControlCheck::Fine},
+        {"63 cells", kHead + "\\trowd" + repeat("\\cellx9", 63) + repeat(" a\\cell", 63) + "\\row}", ControlCheck::Fine},
+        {"64 cells", kHead + "\\trowd" + repeat("\\cellx9", 64) + repeat(" a\\cell", 64) + "\\row}",
+         ControlCheck::BadTable},
+        {"nested row as written", kHead + "\\trowd\\cellx5\\intbl{\\itap2\\intbl x\\nestcell y\\nestcell"
+                                          "{\\*\\nesttableprops\\trowd\\cellx1\\cellx2\\nestrow}}\\cell\\row}",
+         ControlCheck::Fine},
+        {"three levels as written",
+         kHead + "\\trowd\\cellx5\\intbl\\itap2 a\\nestcell\\itap3 x\\nestcell y\\nestcell"
+                 "{\\*\\nesttableprops\\trowd\\cellx1\\cellx2\\nestrow}\\itap2 b\\nestcell"
+                 "{\\*\\nesttableprops\\trowd\\cellx1\\cellx2\\nestrow}\\pard\\intbl\\cell\\row}",
+         ControlCheck::Fine},
+        {"nested cells beyond their edges", kHead + "\\trowd\\cellx5\\intbl{\\itap2\\intbl" + repeat(" x\\nestcell", 5) +
+                                                    "{\\*\\nesttableprops\\trowd\\cellx1\\nestrow}}\\cell\\row}",
+         ControlCheck::BadTable},
         {"cut in the text", kHead + "{\\b bold} and {\\i ital", ControlCheck::Truncated},
         {"cut in a word", kHead + "{\\b bold} \\pa", ControlCheck::Truncated},
         {"cut in a hex byte", kHead + "x\\'e", ControlCheck::Truncated},

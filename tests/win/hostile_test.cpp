@@ -17,6 +17,12 @@ std::string nested(std::size_t depth) { // the outermost group counts
     return kHead + std::string(depth - 1, '{') + "hluboko" + std::string(depth - 1, '}') + "}";
 }
 
+std::string repeated(const std::string& s, int n) {
+    std::string out;
+    while (n-- > 0) out += s;
+    return out;
+}
+
 const std::string& czech(std::size_t text) { return language::czechExtraTexts()[text]; }
 
 void putOnClipboard(HWND owner, const std::string& rtf, const std::string& plain) {
@@ -66,6 +72,13 @@ TEST_F(MainWindowTest, RtfTheControlCannotReadIsReportedByNameAndNotOpened) {
         {"cislo.rtf", kHead + "\\fs" + std::string(1100, '7') + " x}", language::xRtfLongWord},
         {"pismo.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 " + std::string(1100, 'F') + ";}}x}", language::xRtfLongWord},
         {"styl.rtf", kHead + "{\\stylesheet{\\s1 " + std::string(1100, 'S') + ";}}x}", language::xRtfLongWord},
+        {"bunky.rtf", kHead + "\\trowd\\cellx2000\\cellx4000\\intbl a\\cell b\\cell c\\cell d\\cell e\\cell\\row}",
+         language::xRtfBadTable},
+        {"bunky65.rtf", kHead + "\\trowd" + repeated("\\cellx100", 65) + "\\intbl" + repeated(" a\\cell", 65) + "\\row}",
+         language::xRtfBadTable},
+        {"vnorene.rtf", kHead + "\\trowd\\cellx5000\\intbl{\\itap2\\intbl" + repeated(" x\\nestcell", 5) +
+                            "{\\*\\nesttableprops\\trowd\\cellx1000\\nestrow}}\\cell\\row}",
+         language::xRtfBadTable},
     };
     for (const auto& c : cases) {
         docs.write(c.name, c.rtf);
