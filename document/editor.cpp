@@ -175,7 +175,10 @@ void Teditor1::showPosition() {
         case Encoding::Utf16Le: name = language::xEncUtf16; break;
         }
     }
-    host_.setStatusText(3, x[name]);
+    // the panel has room for the name alone: the explanation in brackets is the save dialog's
+    std::string shown = x[name];
+    if (const auto brackets = shown.find(" ("); brackets != std::string::npos) shown.resize(brackets);
+    host_.setStatusText(3, shown);
 }
 
 void Teditor1::loadFile(const std::string& path) {

@@ -286,6 +286,21 @@ TEST_F(MainWindowTest, StatisticsPanelHoldsTheCountOfALongBookWhole) {
         GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
         EXPECT_LE(extent.cx, room) << text;
     }
+    // the encoding panel holds each name whole (it cut "Windows-1250 (středoevropské)")
+    ASSERT_TRUE(SendMessageA(bar, SB_GETRECT, 3, reinterpret_cast<LPARAM>(&panel)));
+    const struct {
+        const char* name;
+        const char* bytes;
+    } files[] = {{"a.txt", "k\xF9\xF2\r\n"}, {"b.txt", "\xEF\xBB\xBFk\xC5\xAF\xC5\x88\n"}, {"c.rtf", "{\\rtf1 k}"}};
+    for (const auto& [name, bytes] : files) {
+        docs.write(name, bytes);
+        frame->dropFiles({docs.file(name)});
+        const std::string text = frame->StatusBar1.text(3);
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        EXPECT_LE(extent.cx, panel.right - panel.left - 4) << text;
+        EXPECT_FALSE(text.empty());
+    }
     SelectObject(dc, old);
     ReleaseDC(bar, dc);
 }
