@@ -25,6 +25,8 @@ awk -F'\t' '
     ratio = $6 > 0 ? $4 / $6 : 0
     met = $8 > 0 ? (ratio <= $8 ? "yes" : "NO") : "-"
     tgt = $8 > 0 ? sprintf("%.2fx", $8) : "-"
+    # a ninth field: the measure itself has a limit (a count that must stay at most that)
+    if ($9 != "") { met = $4 <= $9 ? "yes" : "NO"; tgt = "<= " $9 }
     printf "| %-46s | %10.3f | %-44s | %10.3f | %-3s | %6.2f | %6s | %-3s |\n", $3, $4, $5, $6, $7, ratio, tgt, met
   }' "$out" | { printf "| %-46s | %10s | %-44s | %10s | %-3s | %6s | %6s | %-3s |\n" operation Notavo anchor anchor unit ratio target met
                printf "|%s|%s|%s|%s|%s|%s|%s|%s|\n" ------------------------------------------------ ------------ ---------------------------------------------- ------------ ----- -------- -------- -----
