@@ -65,7 +65,8 @@ const CommandDef kEntries[] = {
     {IDM_ZNOVU, [](Thlavni1& w) { w.activeDocument()->RichEdit1.redo(); }, kNeedsDocument,
      [](const Thlavni1& w) { return w.activeDocument()->RichEdit1.canRedo(); }},
     {IDM_ZALAMOVAT, mmZalamovatRadky1Click, kNeedsDocument, nullptr,
-     [](const Thlavni1& w) { return w.WordWrapChecked; }},
+     // the active document's own: one opened with lines too long to wrap has it off
+     [](const Thlavni1& w) { return w.activeDocument() ? w.activeDocument()->RichEdit1.wordWrap() : w.WordWrapChecked; }},
     {IDT_POZADI, tbPozadi1Click, kNeedsDocument},
     {IDT_TUCNE, [](Thlavni1& w) { w.activeDocument()->SetBold(w.ToolBar2.down(IDT_TUCNE)); }, kNeedsDocument,
      nullptr, [](const Thlavni1& w) { return format(w) ? format(w)->bold : w.ToolBar2.down(IDT_TUCNE); }},

@@ -23,15 +23,25 @@ void alNovyExecute(Thlavni1& w) {
 }
 
 void alOtevritExecute(Thlavni1& w) {
+    const std::string before = w.StatusBar1.text(0);
     w.StatusBar1.setText(0, w.LanguageStrings[6]);
     const int slot = w.FindFreeSlot();
     if (slot < 0) {
         w.warnNoSlot(w.LanguageStrings[3]);
         return;
     }
-    if (const auto choice = runOpenDialog(w.hwnd(), w.OpenDialog1)) w.CreateDocumentWindow(slot, true, choice->path);
+    bool unwrapped = false;
+    if (const auto choice = runOpenDialog(w.hwnd(), w.OpenDialog1)) {
+        try {
+            unwrapped = w.CreateDocumentWindow(slot, true, choice->path).longLinesUnwrapped;
+        } catch (const ui::LoadStopped&) {
+            w.StatusBar1.setText(0, before); // Esc: as if the command had not run
+            return;
+        }
+    }
     w.StatusBar1.setText(1, ui::baseName(w.OpenDialog1.fileName));
-    w.StatusBar1.setText(0, w.LanguageStrings[5]);
+    // why the new document's lines are not wrapped says more than that the command ended
+    w.StatusBar1.setText(0, unwrapped ? w.ExtraTexts[language::xLongLinesUnwrapped] : w.LanguageStrings[5]);
 }
 
 void alUlozitExecute(Thlavni1& w) {

@@ -58,6 +58,8 @@ bool DocumentTable::openReported(int slot, const std::string& name) {
     try {
         CreateDocumentWindow(slot, true, name);
         return true;
+    } catch (const ui::LoadStopped&) {
+        throw;
     } catch (const std::exception& e) {
         ui::reportError(e.what());
         return false;
@@ -132,13 +134,17 @@ void DocumentTable::onDropFiles(HDROP drop) {
 }
 
 void DocumentTable::dropFiles(const std::vector<std::string>& files) {
-    for (const auto& name : files) {
-        const int slot = FindFreeSlot();
-        if (slot < 0) {
-            warnNoSlot(languageStrings()[3] + ui::baseName(name));
-            return;
+    try {
+        for (const auto& name : files) {
+            const int slot = FindFreeSlot();
+            if (slot < 0) {
+                warnNoSlot(languageStrings()[3] + ui::baseName(name));
+                return;
+            }
+            openReported(slot, name); // a file that cannot be read does not stop the later ones
         }
-        openReported(slot, name); // a file that cannot be read does not stop the later ones
+    } catch (const ui::LoadStopped&) {
+        // Esc: the user wants the window back, not the next file
     }
 }
 

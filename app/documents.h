@@ -33,10 +33,13 @@ public:
     // made for it is closed again then.
     document::Teditor1& CreateDocumentWindow(int slot, bool fromFile, const std::string& name);
     // Opens one file as a document and reports a failure; false when it was not opened.
+    // A load the user stops (ui::LoadStopped) is no failure: it goes on to the caller, which
+    // ends the batch of files it belongs to.
     bool openReported(int slot, const std::string& name);
     // Asks every document to close; MayCloseFlag tells whether all went.
     void CloseAllDocuments();
-    // Handles a file drop of the files named (full paths), as WM_DROPFILES does.
+    // Handles a file drop of the files named (full paths), as WM_DROPFILES does; a load the
+    // user stops leaves the files after it unopened.
     void dropFiles(const std::vector<std::string>& files);
 
     // Whether Save is offered: a change since the document was activated, created or saved.

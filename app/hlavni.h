@@ -127,6 +127,7 @@ public:
         ShowFormatState(b, i, u, a, f, s);
     }
     void setStatusText(int panel, const std::string& text) override { StatusBar1.setText(panel, text); }
+    std::string statusText(int panel) const override { return StatusBar1.text(panel); }
     std::optional<document::SaveChoice> runSaveDialog(document::Teditor1& doc) override;
     std::string contextCaption(document::ContextItem item) const override;
     void runContextCommand(document::ContextItem item) override;

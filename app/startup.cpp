@@ -36,14 +36,18 @@ void Thlavni1::FormShow(const std::vector<std::string>& commandLine) {
     arguments.insert(arguments.end(), handedOver_.begin(), handedOver_.end());
     handedOver_.clear();
     bool opened = false;
-    for (const auto& arg : arguments) {
-        const int slot = FindFreeSlot();
-        if (slot < 0) {
-            warnNoSlot(LanguageStrings[3] + ui::baseName(arg));
-            break;
+    try {
+        for (const auto& arg : arguments) {
+            const int slot = FindFreeSlot();
+            if (slot < 0) {
+                warnNoSlot(LanguageStrings[3] + ui::baseName(arg));
+                break;
+            }
+            // an unreadable argument is reported and skipped; the start-up goes on
+            if (openReported(slot, arg)) opened = true;
         }
-        // an unreadable argument is reported and skipped; the start-up goes on
-        if (openReported(slot, arg)) opened = true;
+    } catch (const ui::LoadStopped&) {
+        // Esc: the later arguments stay unopened; the start-up goes on without them
     }
     const int n = CountBackupCopies();
     if (n > 0) {
@@ -141,6 +145,8 @@ void Thlavni1::RestoreBackupCopies() {
             // is saved under a new name, or the program ends normally, so a second crash before
             // the next copy loses nothing either.
             CreateDocumentWindow(slot, true, left.copies.back()).AdoptBackup(left.copies, left.file);
+        } catch (const ui::LoadStopped&) {
+            break; // Esc: this copy and the ones not reached stay on disk and are offered next time
         } catch (const std::exception& e) {
             ui::reportError(e.what()); // the copy stays on disk, and is offered again next time
         }

@@ -89,6 +89,8 @@ const companion::LanguageTexts& companion::texts() {
             "The file cannot be opened: it holds a table row with more cells than its definition gives, or "
             "with more than 63 cells, which the editor cannot read safely. The file is damaged, or was made "
             "to bring the program down.",
+            "Loading… ", " % (Esc stops)",
+            "The document has lines longer than the editor can wrap in time: word wrap is off",
         },
     };
     return t;

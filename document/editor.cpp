@@ -33,6 +33,33 @@ ui::Size usableSize(const settings::TMaleOkno& e, HWND mdiClient) {
     return ui::fitSize({e.Sirka, e.Vyska}, {200, 150}, {work.width(), work.height()});
 }
 
+// A file loading: its progress in status panel 0, the windows painted meanwhile, Esc stops it
+// (LoadStopped); panel 0 gets its text back at the end.
+class LoadMeter {
+public:
+    explicit LoadMeter(DocumentHost& host) : host_(host), before_(host.statusText(0)) {}
+    ~LoadMeter() {
+        if (percent_ >= 0) host_.setStatusText(0, before_);
+    }
+    LoadMeter(const LoadMeter&) = delete;
+    LoadMeter& operator=(const LoadMeter&) = delete;
+
+    bool operator()(std::size_t done, std::size_t total) {
+        const int percent = total ? static_cast<int>(done * 100 / total) : 100;
+        if (percent != percent_) {
+            percent_ = percent;
+            const auto& x = host_.extraTexts();
+            host_.setStatusText(0, x[language::xLoadProgress] + std::to_string(percent) + x[language::xLoadStopHint]);
+        }
+        return !ui::pumpWhileBusy();
+    }
+
+private:
+    DocumentHost& host_;
+    std::string before_;
+    int percent_ = -1;
+};
+
 } // namespace
 
 Teditor1::Teditor1(DocumentHost& host, HWND mdiClient) : host_(host), client_(mdiClient) {
@@ -187,15 +214,22 @@ void Teditor1::loadFile(const std::string& path) {
     // RTF that would bring the control down never reaches it (AppError); a truncated text is
     // made whole, and then the control shows what the file holds instead of its markup
     const std::optional<std::string> whole = isRtf(bytes) ? rtfForControl(path, bytes, x) : std::nullopt;
-    // RTF the control rejects is shown as the text it is, and written back as that text
-    const bool rtf = isRtf(bytes) && RichEdit1.loadRtf(whole ? *whole : bytes);
-    if (!rtf) {
-        textFormat = detectTextFormat(bytes);
-        RichEdit1.loadText(decodeText(bytes, textFormat));
+    const bool wrapped = RichEdit1.wordWrap();
+    {
+        LoadMeter meter(host_);
+        const ui::LoadProgress progress = std::ref(meter);
+        // RTF the control rejects is shown as the text it is, and written back as that text
+        const bool rtf = isRtf(bytes) && RichEdit1.loadRtf(whole ? *whole : bytes, progress);
+        if (!rtf) {
+            textFormat = detectTextFormat(bytes);
+            RichEdit1.loadText(decodeText(bytes, textFormat), progress);
+        }
+        RichEdit1.setPlainText(!rtf);
     }
-    RichEdit1.setPlainText(!rtf);
+    longLinesUnwrapped = wrapped && !RichEdit1.wordWrap();
+    if (longLinesUnwrapped) host_.setStatusText(0, x[language::xLongLinesUnwrapped]);
     showPosition();
-    if (rtf && whole)
+    if (!RichEdit1.plainText() && whole)
         ui::prompts().messageBox(ui::appWindow(), ui::aboutFile(path, x[language::xRtfTruncated]), ui::appTitle(),
                                  MB_ICONWARNING);
 }

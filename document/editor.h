@@ -54,7 +54,10 @@ public:
     void ApplySettings();
     // Loads a file as RTF when its content is RTF (and the control takes it), else as plain
     // text in the format its bytes show; sets the mode. Throws AppError when it cannot be read.
+    // Shows its progress in status panel 0; Esc stops it (ui::LoadStopped, the content unspecified).
     void loadFile(const std::string& path);
+    // The last file loaded had lines too long to wrap: word wrap went off (status panel 0 says so).
+    bool longLinesUnwrapped = false;
     // Shows the caret's row and column in status panel 2 and the document's format in panel 3.
     void showPosition();
     void Save();

@@ -47,6 +47,7 @@ public:
     virtual void showFormatState(bool bold, bool italic, bool underline, const std::string& alignment,
                                  const std::string& fontName, const std::string& fontSize) = 0;
     virtual void setStatusText(int panel, const std::string& text) = 0;
+    virtual std::string statusText(int) const { return {}; }
 
     // Runs the main window's save dialog for `doc`; the choice, or nullopt on cancel.
     // Choosing plain text there (and confirming) switches `doc` to plain-text mode.

@@ -36,6 +36,8 @@ const std::vector<std::string>& czechExtraTexts() {
         "Soubor nelze otevřít: obsahuje řádek tabulky s více buňkami, než určuje jeho definice, nebo s více "
         "než 63 buňkami; takový řádek editor bezpečně nepřečte. Soubor je poškozený, nebo byl upraven tak, "
         "aby program shodil.",
+        "Načítání… ", " % (Esc přeruší)",
+        "Dokument má řádky delší, než editor stihne zalomit: zalamování řádků je vypnuto",
     };
     return texts;
 }

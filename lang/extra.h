@@ -35,6 +35,9 @@ enum ExtraText : std::size_t {
     xRecoveryFiles, xRecoveryUntitled, xRecoveryMore,
     xRecoveryKept,    // copies left unopened for want of a free window, followed by their number
     xRtfBadTable,     // after a file's path: a table row the control cannot read
+    xLoadProgress,    // status panel 0 while a file loads, followed by the percentage and " %"
+    xLoadStopHint,    // after the percentage: how to stop the load
+    xLongLinesUnwrapped, // status panel 0 after a text with lines too long to wrap was opened
     kExtraTextCount
 };
 

@@ -9,6 +9,7 @@
 #include "ui/unique.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace ui {
@@ -66,24 +67,82 @@ DWORD CALLBACK writeToString(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* put) {
 struct MemoryCookie {
     std::string_view bytes;
     std::size_t pos;
+    // a long load: asked every kReportEvery bytes, with the source's offset of `bytes` and its size
+    const LoadProgress* progress = nullptr;
+    std::size_t base = 0, total = 0, reported = 0;
+    bool stopped = false;
+    bool utf16Text = false; // UTF-16 plain text: a CR LF pair is never split between two reads
 };
+
+// How often a load reports: often enough that Esc and the progress answer at once, seldom
+// enough to cost nothing beside the control's own work.
+constexpr std::size_t kReportEvery = 64 * 1024;
 
 DWORD CALLBACK readFromMemory(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* got) {
     auto* c = reinterpret_cast<MemoryCookie*>(cookie);
-    const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(cb), c->bytes.size() - c->pos);
+    if (c->progress && *c->progress && c->pos - c->reported >= kReportEvery) {
+        c->reported = c->pos;
+        try {
+            c->stopped = !(*c->progress)(c->base + c->pos, c->total);
+        } catch (...) {
+            c->stopped = true; // nothing may leave through the control
+        }
+        if (c->stopped) return 1;
+    }
+    std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(cb), c->bytes.size() - c->pos);
+    // Wine: a read that ends in CR, with LF at the start of the next, makes two line breaks
+    // of the pair; the CR waits for the next read
+    if (c->utf16Text && n > 2 && c->pos + n < c->bytes.size()) {
+        const auto at = [c](std::size_t i) {
+            char16_t ch;
+            std::memcpy(&ch, c->bytes.data() + i, sizeof ch);
+            return ch;
+        };
+        n &= ~std::size_t{1};
+        if (at(c->pos + n - 2) == u'\r' && at(c->pos + n) == u'\n') n -= 2;
+    }
     std::memcpy(buf, c->bytes.data() + c->pos, n);
     c->pos += n;
     *got = static_cast<LONG>(n);
     return 0;
 }
 
+bool streamInCookie(HWND control, MemoryCookie& cookie, UINT format) {
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&cookie), 0, readFromMemory};
+    SendMessageA(control, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&es));
+    if (cookie.stopped) throw LoadStopped();
+    return es.dwError == 0;
+}
+
+// While a file loads: no change notifications (the document is not being edited), no painting
+// of the half-made text; afterwards nothing of the load is a step of undo.
+class QuietLoad {
+public:
+    explicit QuietLoad(HWND h) : h_(h), mask_(SendMessageA(h, EM_GETEVENTMASK, 0, 0)) {
+        SendMessageA(h_, EM_SETEVENTMASK, 0, 0);
+        SendMessageA(h_, WM_SETREDRAW, FALSE, 0);
+        // a paint already due must not reach the control in the middle of a stream-in either
+        ValidateRect(h_, nullptr);
+    }
+    ~QuietLoad() {
+        SendMessageA(h_, EM_EMPTYUNDOBUFFER, 0, 0);
+        SendMessageA(h_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(h_, nullptr, TRUE);
+        SendMessageA(h_, EM_SETEVENTMASK, 0, mask_);
+    }
+    QuietLoad(const QuietLoad&) = delete;
+    QuietLoad& operator=(const QuietLoad&) = delete;
+
+private:
+    HWND h_;
+    LPARAM mask_;
+};
+
 } // namespace
 
 bool RichEdit::streamIn(HWND control, std::string_view bytes, UINT format) {
     MemoryCookie cookie{bytes, 0};
-    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&cookie), 0, readFromMemory};
-    SendMessageA(control, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&es));
-    return es.dwError == 0;
+    return streamInCookie(control, cookie, format);
 }
 
 void RichEdit::loadLibrary() {
@@ -167,13 +226,67 @@ void RichEdit::loadFile(const std::string& path) {
     applyTextStyle();
 }
 
-void RichEdit::loadText(std::u16string_view text) {
-    const std::string_view bytes(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t));
-    if (!streamIn(hwnd_, bytes, SF_TEXT | SF_UNICODE)) throw AppError("Failed to Load Stream");
+namespace {
+
+// The end of the piece of `text` that starts at `from`: about `size` characters, carried on to
+// the end of the line there (a CR LF pair stays whole), so no paragraph comes in two pieces.
+std::size_t pieceEnd(std::u16string_view text, std::size_t from, std::size_t size) {
+    if (text.size() - from <= size) return text.size();
+    const std::size_t eol = text.find_first_of(u"\r\n", from + size);
+    if (eol == std::u16string_view::npos) return text.size();
+    return eol + (text[eol] == u'\r' && eol + 1 < text.size() && text[eol + 1] == u'\n' ? 2 : 1);
+}
+
+std::size_t longestLine(std::u16string_view text) {
+    std::size_t longest = 0, start = 0;
+    while (start <= text.size()) {
+        std::size_t eol = text.find_first_of(u"\r\n", start);
+        if (eol == std::u16string_view::npos) eol = text.size();
+        longest = std::max(longest, eol - start);
+        start = eol + 1;
+    }
+    return longest;
+}
+
+} // namespace
+
+// Wine: the control lays out what it takes at the end of each stream-in, and streaming a whole
+// large text at once costs about three times what the same text costs in pieces of whole
+// lines (pieces also let the progress paint and Esc answer between them). A line wrapped at
+// the window costs the control time growing with the square of its length when its characters
+// are of one script (about 4 s at 20,000 characters, minutes at 200,000), with wrapping off
+// a few milliseconds: such a text is taken with wrapping off, and left so.
+void RichEdit::loadText(std::u16string_view text, const LoadProgress& progress) {
+    constexpr std::size_t kPiece = 32 * 1024; // characters
+    if (wordWrap_ && longestLine(text) > kLongestWrappedLine) setWordWrap(false);
+    {
+        QuietLoad quiet(hwnd_);
+        SetWindowTextA(hwnd_, ""); // a fresh control: nothing to clear
+        if (textStyle_) applyStyle(*textStyle_, SCF_ALL); // the pieces take the insertion point's style
+        const std::size_t total = text.size() * sizeof(char16_t);
+        for (std::size_t from = 0; from < text.size();) {
+            const std::size_t to = pieceEnd(text, from, kPiece);
+            const std::string_view bytes(reinterpret_cast<const char*>(text.data() + from),
+                                         (to - from) * sizeof(char16_t));
+            select(LONG_MAX, LONG_MAX); // the end: a position past it is taken as the end
+            MemoryCookie cookie{bytes, 0, &progress, from * sizeof(char16_t), total, 0, false, true};
+            if (!streamInCookie(hwnd_, cookie, SF_TEXT | SF_UNICODE | SFF_SELECTION))
+                throw AppError("Failed to Load Stream");
+            from = to;
+            if (progress && from < text.size() && !progress(from * sizeof(char16_t), total)) throw LoadStopped();
+        }
+        select(0, 0);
+    }
     applyTextStyle();
 }
 
-bool RichEdit::loadRtf(std::string_view bytes) { return streamIn(hwnd_, bytes, SF_RTF); }
+bool RichEdit::loadRtf(std::string_view bytes, const LoadProgress& progress) {
+    QuietLoad quiet(hwnd_);
+    MemoryCookie cookie{bytes, 0, &progress, 0, bytes.size()};
+    const bool taken = streamInCookie(hwnd_, cookie, SF_RTF);
+    select(0, 0);
+    return taken;
+}
 
 std::u16string RichEdit::unicodeText() const {
     const std::string bytes = streamOutAs(SF_TEXT | SF_UNICODE);

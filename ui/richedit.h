@@ -4,7 +4,9 @@
 
 #include <richedit.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,6 +15,16 @@
 #include "ui/unique.h"
 
 namespace ui {
+
+// What a long load reports as it goes: the bytes of the source taken so far of `total`;
+// false stops the load.
+using LoadProgress = std::function<bool(std::size_t done, std::size_t total)>;
+
+// Thrown by a load that its progress stopped; the control's content is unspecified then.
+class LoadStopped : public std::exception {
+public:
+    const char* what() const noexcept override { return "load stopped"; }
+};
 
 struct CharStyle {
     std::string face;
@@ -47,10 +59,16 @@ public:
     void replaceSelection(const std::string& text, bool canUndo = true);
 
     // Replaces the content with UTF-16 plain text (line ends CR LF, CR or LF), shown in the
-    // insertion style. Throws AppError ("Failed to Load Stream") when the control rejects it.
-    void loadText(std::u16string_view text);
+    // insertion style. Throws AppError ("Failed to Load Stream") when the control rejects it,
+    // LoadStopped when `progress` stops it. The text goes in by pieces of whole lines, each of
+    // which the control lays out as it takes it; a text with a line longer than
+    // kLongestWrappedLine is taken, and left, with word wrap off (see richedit.cpp).
+    // Nothing of the load can be undone; change notifications stay off while it runs.
+    void loadText(std::u16string_view text, const LoadProgress& progress = {});
+    static constexpr std::size_t kLongestWrappedLine = 10000;
     // Replaces the content with RTF; false (content unspecified) when the control rejects it.
-    bool loadRtf(std::string_view bytes);
+    // Throws LoadStopped when `progress` stops it.
+    bool loadRtf(std::string_view bytes, const LoadProgress& progress = {});
     // The whole text as UTF-16, each paragraph end as CR LF, whatever the mode.
     std::u16string unicodeText() const;
 

@@ -133,4 +133,19 @@ void pumpPending() {
     }
 }
 
+bool pumpWhileBusy() {
+    bool escape = false;
+    MSG m;
+    // every PeekMessage also delivers the messages sent from elsewhere
+    while (PeekMessageA(&m, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE))
+        if (m.message == WM_KEYDOWN && m.wParam == VK_ESCAPE) escape = true;
+    while (PeekMessageA(&m, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+    }
+    while (PeekMessageA(&m, nullptr, WM_NCMOUSEMOVE, WM_NCMBUTTONDBLCLK, PM_REMOVE)) {
+    }
+    // a window that does not validate itself must not hold the operation up
+    for (int i = 0; i < 64 && PeekMessageA(&m, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i) DispatchMessageA(&m);
+    return escape;
+}
+
 } // namespace ui

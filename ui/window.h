@@ -62,4 +62,10 @@ std::string windowText(HWND h);
 // Pumps the messages already waiting (tests and long operations).
 void pumpPending();
 
+// The pump of a long operation that must not be re-entered (a file streaming into a control):
+// paints what is due, lets messages sent from other threads and programs through (their
+// handlers only queue work), drops the keyboard and mouse input meanwhile, and leaves every
+// other posted message (commands, timers, dropped files) for later. True when Esc was pressed.
+bool pumpWhileBusy();
+
 } // namespace ui
