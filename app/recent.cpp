@@ -84,6 +84,7 @@ static bool fileGone(const std::string& path) {
 void Thlavni1::openRecent(std::size_t k) {
     if (k >= recent_.paths().size()) return;
     const std::string path = recent_.paths()[k];
+    const std::string before = StatusBar1.text(0);
     StatusBar1.setText(0, LanguageStrings[6]);
     if (fileGone(path)) {
         recent_.remove(path);
@@ -98,7 +99,12 @@ void Thlavni1::openRecent(std::size_t k) {
         warnNoSlot(LanguageStrings[3]);
         return;
     }
-    if (openReported(slot, path)) StatusBar1.setText(1, ui::baseName(path)); // and it is the newest now
+    try {
+        if (openReported(slot, path)) StatusBar1.setText(1, ui::baseName(path)); // and it is the newest now
+    } catch (const ui::LoadStopped&) {
+        StatusBar1.setText(0, before); // Esc: as if the command had not run
+        return;
+    }
     StatusBar1.setText(0, LanguageStrings[5]);
 }
 

@@ -135,7 +135,12 @@ TEST_F(LoadingTest, EscStopsALoadAndLeavesNothing) {
     docs.write("c.rtf", "{\\rtf1\\ansi " + lines(600 * 1024, "\\par\r\n", 12) + "}");
     start();
     const int before = openCount();
-    for (const char* way : {"open text", "open rtf", "drop"}) {
+    frame->dropFiles({docs.file("b.txt")}); // a recent file, for the way through the list
+    ASSERT_EQ(frame->recentFiles().paths().size(), 1u);
+    frame->runCommand(IDM_ZAVRIT);
+    docs.write("b.txt", lines(800 * 1024, "\r\n", 12));
+    const auto recent = frame->recentFiles().paths();
+    for (const char* way : {"open text", "open rtf", "drop", "recent"}) {
         SCOPED_TRACE(way);
         frame->StatusBar1.setText(0, "předtím");
         const std::string panel1 = frame->StatusBar1.text(1);
@@ -147,6 +152,8 @@ TEST_F(LoadingTest, EscStopsALoadAndLeavesNothing) {
         };
         if (std::string(way) == "drop") {
             frame->dropFiles({docs.file("a.txt"), docs.file("b.txt")});
+        } else if (std::string(way) == "recent") {
+            frame->runCommand(IDM_POSLEDNI);
         } else {
             prompts.answerFile({docs.file(std::string(way) == "open rtf" ? "c.rtf" : "a.txt"), 1, {}});
             frame->runCommand(IDM_OTEVRIT);
@@ -161,6 +168,7 @@ TEST_F(LoadingTest, EscStopsALoadAndLeavesNothing) {
             if (d) EXPECT_NE(d->FileName.find(docs.path()), 0u);
         }
         EXPECT_TRUE(prompts.boxes().empty()) << "a stopped load is no failure";
+        EXPECT_EQ(frame->recentFiles().paths(), recent);
     }
     // the files are still there, and open when asked again
     EXPECT_TRUE(frame->openReported(frame->FindFreeSlot(), docs.file("b.txt")));
