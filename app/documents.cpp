@@ -135,17 +135,28 @@ void DocumentTable::onDropFiles(HDROP drop) {
 
 void DocumentTable::dropFiles(const std::vector<std::string>& files) {
     try {
-        for (const auto& name : files) {
+        for (auto at = files.begin(); at != files.end(); ++at) {
             const int slot = FindFreeSlot();
             if (slot < 0) {
-                warnNoSlot(languageStrings()[3] + ui::baseName(name));
+                warnNoSlot(noSlotWarning({at, files.end()}));
                 return;
             }
-            openReported(slot, name); // a file that cannot be read does not stop the later ones
+            openReported(slot, *at); // a file that cannot be read does not stop the later ones
         }
     } catch (const ui::LoadStopped&) {
         // Esc: the user wants the window back, not the next file
     }
+}
+
+std::string DocumentTable::noSlotWarning(const std::vector<std::string>& left) const {
+    constexpr std::size_t kListed = 10;
+    std::string text = languageStrings()[3] + (left.empty() ? std::string() : ui::baseName(left.front()));
+    if (left.size() < 2) return text;
+    const auto& x = extraTexts();
+    text += x[language::xFilesNotOpened] + std::to_string(left.size());
+    for (std::size_t i = 0; i < left.size() && i < kListed; ++i) text += "\n" + ui::baseName(left[i]);
+    if (left.size() > kListed) text += "\n" + x[language::xRecoveryMore] + std::to_string(left.size() - kListed);
+    return text;
 }
 
 } // namespace app

@@ -41,6 +41,9 @@ public:
     // Handles a file drop of the files named (full paths), as WM_DROPFILES does; a load the
     // user stops leaves the files after it unopened.
     void dropFiles(const std::vector<std::string>& files);
+    // The warning when no window is left for `left` (the files not opened, in order): the first
+    // by name, and when there are more, how many were not opened and which.
+    std::string noSlotWarning(const std::vector<std::string>& left) const;
 
     // Whether Save is offered: a change since the document was activated, created or saved.
     bool saveWanted() const { return saveWanted_; }

@@ -130,6 +130,7 @@ void Thlavni1::ApplyLanguage(const std::string& path) {
     ExtraTexts = std::move(texts->extra);
     // the type only chooses which files the dialog lists: the content decides how one is read
     OpenDialog1.filter = texts->filter + "|" + ExtraTexts[language::xAllFilesFilter];
+    language::useFileErrorTexts(ExtraTexts);
 }
 
 // --- commands

@@ -37,14 +37,14 @@ void Thlavni1::FormShow(const std::vector<std::string>& commandLine) {
     handedOver_.clear();
     bool opened = false;
     try {
-        for (const auto& arg : arguments) {
+        for (auto arg = arguments.begin(); arg != arguments.end(); ++arg) {
             const int slot = FindFreeSlot();
             if (slot < 0) {
-                warnNoSlot(LanguageStrings[3] + ui::baseName(arg));
+                warnNoSlot(noSlotWarning({arg, arguments.end()}));
                 break;
             }
             // an unreadable argument is reported and skipped; the start-up goes on
-            if (openReported(slot, arg)) opened = true;
+            if (openReported(slot, *arg)) opened = true;
         }
     } catch (const ui::LoadStopped&) {
         // Esc: the later arguments stay unopened; the start-up goes on without them

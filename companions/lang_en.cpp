@@ -91,6 +91,14 @@ const companion::LanguageTexts& companion::texts() {
             "to bring the program down.",
             "Loading… ", " % (Esc stops)",
             "The document has lines longer than the editor can wrap in time: word wrap is off",
+            "\n\nNo window is left; files not opened: ",
+            "The file does not exist: it was moved, renamed or deleted.",
+            "The file's folder does not exist or cannot be reached: it was moved or deleted, or its drive is "
+            "disconnected.",
+            "Another program has the file open and lets no one else at it. Close it there and try again.",
+            "You have no access to the file or its folder: it is read-only or protected.",
+            "There is not enough space on the disk.",
+            "The disk is write-protected.",
         },
     };
     return t;

@@ -80,6 +80,8 @@ void TPrevodZnaku::fetchTexts(const std::string& path) {
     std::vector<std::string> fetched;
     const language::Library lib(path);
     if (auto list = lib.list("dejPrevodnik", 0)) fetched = std::move(*list);
+    // the library's own reports of a file (the table it cannot write) in the same language
+    language::useFileErrorTexts(language::completeExtraTexts(lib.list("dejMenuDalsi", 0).value_or(std::vector<std::string>{})));
     // a list that is present but short still counts as known: its gaps fall back on Czech
     texts_ = std::move(fetched);
     if (texts_.empty()) texts_.assign(kCeskeTexty.begin(), kCeskeTexty.end());

@@ -38,6 +38,13 @@ const std::vector<std::string>& czechExtraTexts() {
         "aby program shodil.",
         "Načítání… ", " % (Esc přeruší)",
         "Dokument má řádky delší, než editor stihne zalomit: zalamování řádků je vypnuto",
+        "\n\nŽádné okno už nezbylo, neotevřené soubory: ",
+        "Soubor neexistuje: byl přesunut, přejmenován nebo smazán.",
+        "Složka souboru neexistuje nebo není dostupná: byla přesunuta nebo smazána, nebo je disk odpojený.",
+        "Soubor má otevřený jiný program a nepouští k němu ostatní. Zavřete jej v tom programu a zkuste to znovu.",
+        "K souboru nebo k jeho složce nemáte přístup: je jen pro čtení, nebo je chráněný.",
+        "Na disku není dost místa.",
+        "Disk je chráněný proti zápisu.",
     };
     return texts;
 }

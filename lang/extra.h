@@ -38,6 +38,9 @@ enum ExtraText : std::size_t {
     xLoadProgress,    // status panel 0 while a file loads, followed by the percentage and " %"
     xLoadStopHint,    // after the percentage: how to stop the load
     xLongLinesUnwrapped, // status panel 0 after a text with lines too long to wrap was opened
+    xFilesNotOpened,  // after the no-free-window warning: the files left, followed by their number
+    // why a file could not be read or written, after its path
+    xCauseNotFound, xCauseFolderGone, xCauseLocked, xCauseDenied, xCauseDiskFull, xCauseWriteProtected,
     kExtraTextCount
 };
 

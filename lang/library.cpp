@@ -5,6 +5,7 @@
 
 #include "lang/foreign.h"
 #include "lang/listblock.h"
+#include "ui/errors.h"
 #include "ui/files.h"
 
 #include <cstdint>
@@ -94,6 +95,20 @@ void release(const char* const* first, bool onHeap) {
 }
 
 } // namespace
+
+void useFileErrorTexts(const std::vector<std::string>& extra) {
+    if (extra.size() < kExtraTextCount) return;
+    ui::setErrorTexts({{ERROR_FILE_NOT_FOUND, extra[xCauseNotFound]},
+                       {ERROR_PATH_NOT_FOUND, extra[xCauseFolderGone]},
+                       {ERROR_DIRECTORY, extra[xCauseFolderGone]}, // GetTempFileNameA in a folder that is gone
+                       {ERROR_BAD_NETPATH, extra[xCauseFolderGone]},
+                       {ERROR_SHARING_VIOLATION, extra[xCauseLocked]},
+                       {ERROR_LOCK_VIOLATION, extra[xCauseLocked]},
+                       {ERROR_ACCESS_DENIED, extra[xCauseDenied]},
+                       {ERROR_DISK_FULL, extra[xCauseDiskFull]},
+                       {ERROR_HANDLE_DISK_FULL, extra[xCauseDiskFull]},
+                       {ERROR_WRITE_PROTECT, extra[xCauseWriteProtected]}});
+}
 
 std::vector<std::string> findLibraries(const std::string& folder) {
     std::vector<std::string> paths;

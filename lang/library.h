@@ -65,6 +65,10 @@ struct MainTexts {
     std::vector<std::string> extra;
 };
 
+// Makes the causes of file errors that the program reports (ui::systemMessage) those of `extra`
+// (the extra texts of the language in use) instead of the system's.
+void useFileErrorTexts(const std::vector<std::string>& extra);
+
 // All the main window's texts, or nullopt when the library is unusable for it.
 std::optional<MainTexts> readMainTexts(const std::string& path);
 std::optional<MainTexts> readMainTexts(const Library& lib);

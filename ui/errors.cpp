@@ -19,7 +19,18 @@ void reportError(const std::string& text) {
     prompts().messageBox(appWindow(), withFullStop(text), appTitle(), MB_OK | MB_ICONERROR);
 }
 
+namespace {
+std::vector<std::pair<DWORD, std::string>>& errorTexts() {
+    static std::vector<std::pair<DWORD, std::string>> texts;
+    return texts;
+}
+} // namespace
+
+void setErrorTexts(std::vector<std::pair<DWORD, std::string>> texts) { errorTexts() = std::move(texts); }
+
 std::string systemMessage(DWORD code) {
+    for (const auto& [c, text] : errorTexts())
+        if (c == code) return text;
     char* buf = nullptr;
     const DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                        FORMAT_MESSAGE_IGNORE_INSERTS,

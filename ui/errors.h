@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 namespace ui {
 
@@ -24,8 +26,11 @@ void setAppTitle(std::string title);
 // the error icon, a full stop appended by the rule of withFullStop.
 void reportError(const std::string& text);
 
-// The system's text for a Win32 error code, without the trailing line break.
+// The text for a Win32 error code, without the trailing line break: the one set for it with
+// setErrorTexts, else the system's (which is in the system's language, not the user's).
 std::string systemMessage(DWORD code);
+// Texts in the user's language for the error codes a user meets with files.
+void setErrorTexts(std::vector<std::pair<DWORD, std::string>> texts);
 // Throws AppError with the system's message for GetLastError() (or `code`).
 [[noreturn]] void throwLastError(DWORD code = GetLastError());
 

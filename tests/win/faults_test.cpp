@@ -3,6 +3,7 @@
 // Each case must leave the old file as it was, report the failure naming the file, and lose
 // nothing: the document stays open and modified, and no partial file is left behind.
 #include "app/resource.h"
+#include "lang/extra.h"
 #include "tests/win/support.h"
 #include "ui/files.h"
 #include "ui/text.h"
@@ -17,7 +18,7 @@ const std::string kText = "Příliš žluťoučký kůň\r\nstarý text\r\n";
 const std::string kSettings = "[Okno]\r\nSirka=700\r\n[Nastaveni]\r\nUlozeni=1\r\n[Ulozeni]\r\nInterval=60000\r\n";
 
 enum class Action { SaveRtf, SaveText, Backup, Settings, Open };
-enum class Fault { DiskFull, FolderGone, Locked };
+enum class Fault { DiskFull, FolderGone, Locked, Missing };
 
 struct Case {
     const char* name;
@@ -35,6 +36,8 @@ const Case kCases[] = {
     {"settings, disk full", Action::Settings, Fault::DiskFull},
     {"settings, folder vanished", Action::Settings, Fault::FolderGone},
     {"open, file locked", Action::Open, Fault::Locked},
+    {"open, file missing", Action::Open, Fault::Missing},
+    {"open, folder vanished", Action::Open, Fault::FolderGone},
 };
 
 bool removeTree(const std::string& folder) { // folder with its separator
@@ -69,6 +72,12 @@ void FaultMatrix::expectReported(const Case& c, const std::string& file, std::si
     const auto& box = prompts.boxes()[0];
     EXPECT_EQ(box.flags, UINT(MB_OK | MB_ICONERROR)) << c.name;
     EXPECT_NE(box.text.find(file), std::string::npos) << c.name << ": \"" << box.text << "\" does not name " << file;
+    // the cause in the user's language, not the system's
+    const std::size_t cause = c.fault == Fault::DiskFull     ? language::xCauseDiskFull
+                              : c.fault == Fault::FolderGone ? language::xCauseFolderGone
+                              : c.fault == Fault::Locked     ? language::xCauseLocked
+                                                             : language::xCauseNotFound;
+    EXPECT_NE(box.text.find("\n\n" + frame->ExtraTexts[cause]), std::string::npos) << c.name << ": \"" << box.text << "\"";
 }
 
 void FaultMatrix::run(const Case& c) {
@@ -164,19 +173,22 @@ void FaultMatrix::storeSettings(const Case& c, bool full) {
 }
 
 void FaultMatrix::open(const Case& c) {
-    const std::string path = root + "zamčený.rtf";
-    ui::writeFileReplacing(path, kRtf);
+    const std::string path = root + (c.fault == Fault::FolderGone ? "zmizelá\\" : "") + "zamčený.rtf";
+    if (c.fault == Fault::Locked) ui::writeFileReplacing(path, kRtf);
     start();
     const int before = openCount();
-    ui::UniqueFile lock{CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)};
-    ASSERT_TRUE(lock) << c.name;
+    ui::UniqueFile lock;
+    if (c.fault == Fault::Locked) {
+        lock.reset(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(lock) << c.name;
+    }
     prompts.answerFile({path, 1, {}});
     prompts.answerBox(IDOK);
     command(IDM_OTEVRIT);
-    expectReported(c, ui::baseName(path));
+    expectReported(c, path);
     EXPECT_EQ(openCount(), before) << c.name;
     lock.reset();
-    EXPECT_EQ(ui::readFile(path), kRtf) << c.name;
+    if (c.fault == Fault::Locked) EXPECT_EQ(ui::readFile(path), kRtf) << c.name;
 }
 
 } // namespace

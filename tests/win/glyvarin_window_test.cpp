@@ -4,6 +4,7 @@
 
 #include "glyvarin/okno.h"
 #include "glyvarin/texty.h"
+#include "lang/extra.h"
 
 #include <commctrl.h>
 
@@ -271,6 +272,10 @@ TEST_F(Window, FailedSaveIsReportedAndTheWindowStaysOpen) {
     EXPECT_EQ(lib->boxes()[0].caption, "Notavo");
     EXPECT_EQ(lib->boxes()[0].flags, UINT(MB_OK | MB_ICONERROR));
     EXPECT_EQ(lib->boxes()[0].owner, owner.frame());
+    // the file by its path, and the cause in the language library's words (lang.cs.dll)
+    EXPECT_EQ(lib->boxes()[0].text.rfind(dataFilePath() + "\n\n" +
+                                             language::czechExtraTexts()[language::xCauseDenied], 0), 0u)
+        << lib->boxes()[0].text;
     EXPECT_EQ(convert("x"), "y"); // the table in memory already holds the grid's rows
     RemoveDirectoryA(dataFilePath().c_str());
     RemoveDirectoryA(userFilePath().c_str());

@@ -1,5 +1,6 @@
 // tests/win/mainwindow_test.cpp — start-up, the document table, drops, ending the program
 #include "app/resource.h"
+#include "lang/extra.h"
 #include "settings/ini.h"
 #include "tests/win/support.h"
 #include "ui/files.h"
@@ -145,13 +146,20 @@ TEST_F(MainWindowTest, TwoHundredOneDocumentsAndNoMore) {
     frame->runCommand(IDM_OTEVRIT);
     EXPECT_TRUE(prompts.dialogs().empty());
 
-    // a drop of two files: one warning naming the first, nothing opened
-    docs.write("a.txt", "a");
-    docs.write("b.txt", "b");
+    // a drop of one file: the warning names it; of twelve: it names the first, says how many
+    // were not opened and which, ten of them by name
+    const auto& x = language::czechExtraTexts();
+    std::vector<std::string> twelve;
+    for (char c = 'a'; c < 'a' + 12; ++c) twelve.push_back(docs.file(std::string(1, c) + ".txt"));
     prompts.answerBox(IDOK);
-    frame->dropFiles({docs.file("a.txt"), docs.file("b.txt")});
-    ASSERT_EQ(prompts.boxes().size(), 3u);
-    EXPECT_EQ(prompts.boxes()[2].text.substr(prompts.boxes()[2].text.size() - 5), "a.txt");
+    frame->dropFiles({twelve[0]});
+    prompts.answerBox(IDOK);
+    frame->dropFiles(twelve);
+    ASSERT_EQ(prompts.boxes().size(), 4u);
+    EXPECT_EQ(prompts.boxes()[2].text, frame->LanguageStrings[3] + "a.txt");
+    EXPECT_EQ(prompts.boxes()[3].text, frame->LanguageStrings[3] + "a.txt" + x[language::xFilesNotOpened] +
+                                           "12\na.txt\nb.txt\nc.txt\nd.txt\ne.txt\nf.txt\ng.txt\nh.txt\ni.txt\nj.txt\n" +
+                                           x[language::xRecoveryMore] + "2");
     EXPECT_EQ(openCount(), 201);
 }
 
@@ -279,5 +287,26 @@ TEST_F(MainWindowTest, HarmfulLanguageLibrariesArePassedOverAndNamedOnce) {
     for (const char* f : harmful) EXPECT_NE(box.text.find(folder.file(f)), std::string::npos) << box.text;
     EXPECT_NE(box.text.find("language library is damaged"), std::string::npos) << box.text; // in English
     EXPECT_EQ(box.flags & MB_ICONMASK, static_cast<UINT>(MB_ICONWARNING));
+    EXPECT_EQ(openCount(), 1);
+}
+
+// The cause of a file's failure in the language chosen, not the system's: the English library
+// gives English causes under a Czech system, the Czech one Czech causes.
+TEST_F(MainWindowTest, AFileThatCannotBeOpenedIsNamedWithItsCauseInTheUsersLanguage) {
+    data.write("Notavo.ini", "[Jazyk]\r\nJazykovaMutace=English\r\n");
+    start();
+    const std::string missing = docs.file("chybí.rtf"), inGoneFolder = docs.file("zmizelá\\dopis.rtf");
+    prompts.answerBox(IDOK);
+    prompts.answerBox(IDOK);
+    frame->dropFiles({missing, inGoneFolder});
+    ASSERT_EQ(prompts.boxes().size(), 2u);
+    EXPECT_EQ(prompts.boxes()[0].text, missing + "\n\nThe file does not exist: it was moved, renamed or deleted.");
+    EXPECT_EQ(prompts.boxes()[1].text.rfind(inGoneFolder + "\n\nThe file's folder does not exist", 0), 0u)
+        << prompts.boxes()[1].text;
+    frame->ApplyLanguage(testFolder() + "lang.cs.dll");
+    prompts.answerBox(IDOK);
+    frame->dropFiles({missing});
+    EXPECT_EQ(prompts.boxes().back().text,
+              missing + "\n\n" + language::czechExtraTexts()[language::xCauseNotFound]);
     EXPECT_EQ(openCount(), 1);
 }
