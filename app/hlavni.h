@@ -121,7 +121,10 @@ public:
     const std::vector<std::string>& languageHints() const override { return LanguageHints; }
     const std::vector<std::string>& extraTexts() const override { return ExtraTexts; }
     std::string dataFolder() const override { return paths_.dataFolder; }
-    std::string backupOwner() const override { return owner_->id(); }
+    std::string backupOwner() override {
+        owner_->claim();
+        return owner_->id();
+    }
     void showFormatState(bool b, bool i, bool u, const std::string& a, const std::string& f,
                          const std::string& s) override {
         ShowFormatState(b, i, u, a, f, s);

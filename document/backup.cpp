@@ -133,20 +133,32 @@ void reownBackupCopy(const std::string& path, CopyRecord record) {
     ui::writeFileReplacing(ui::folderOf(path) + recordNameOf(ui::baseName(path)), recordText(record));
 }
 
+namespace {
+// No sharing at all: another instance's probe fails while this run lives; the system closes the
+// handle when the process ends, however it ends, and the file goes with it.
+HANDLE openLock(const std::string& path, DWORD disposition) {
+    return CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition,
+                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+}
+} // namespace
+
 BackupOwner::BackupOwner(const std::string& dataFolder) : folder_(dataFolder) {
     makeDataFolder(folder_);
     for (int attempt = 0; attempt < 16; ++attempt) {
         id_ = newOwnerId();
-        // no sharing at all: another instance's probe fails while this run lives; the system
-        // closes the handle when the process ends, however it ends, and the file goes with it
-        HANDLE h = CreateFileA((folder_ + id_ + std::string(kOwnerExtension)).c_str(), GENERIC_WRITE, 0, nullptr,
-                               CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        HANDLE h = openLock(folder_ + id_ + std::string(kOwnerExtension), CREATE_NEW);
         if (h != INVALID_HANDLE_VALUE) {
             lock_ = h;
             return;
         }
-        if (!alreadyThere(GetLastError())) return; // no lock to be had: the copies are written all the same
+        if (!alreadyThere(GetLastError())) return; // none to be had now: claim() tries again
     }
+}
+
+void BackupOwner::claim() {
+    if (lock_) return;
+    HANDLE h = openLock(folder_ + id_ + std::string(kOwnerExtension), OPEN_ALWAYS);
+    if (h != INVALID_HANDLE_VALUE) lock_ = h;
 }
 
 BackupOwner::~BackupOwner() { release(); }

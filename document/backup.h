@@ -44,6 +44,9 @@ public:
     BackupOwner(const BackupOwner&) = delete;
     BackupOwner& operator=(const BackupOwner&) = delete;
     const std::string& id() const { return id_; }
+    // Makes sure the lock file is held (it could not be made at the start, or was released):
+    // called before each copy is written, so that no copy names an owner that looks gone.
+    void claim();
     // Ends the claim (the normal end, after the instance's copies are gone).
     void release();
 

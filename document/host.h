@@ -32,8 +32,9 @@ public:
     virtual const std::vector<std::string>& extraTexts() const = 0;
     // The data folder with its trailing separator: where backup copies are written.
     virtual std::string dataFolder() const = 0;
-    // The owner id this run writes into the records of its copies (document/backup.h).
-    virtual std::string backupOwner() const = 0;
+    // The owner id this run writes into the records of its copies (document/backup.h), its
+    // claim on them made sure of.
+    virtual std::string backupOwner() = 0;
 
     // Reports: the window became the active one; its text changed (EN_CHANGE).
     virtual void documentActivated(Teditor1& window) = 0;

@@ -1,6 +1,7 @@
 // tests/win/backup_test.cpp — backup copies: ticks, names on disk, plain text, deletion, failure,
 // and reading them back at the next start
 #include "app/resource.h"
+#include "document/backup.h"
 #include "tests/win/support.h"
 #include "ui/files.h"
 #include "ui/text.h"
@@ -119,6 +120,9 @@ TEST_F(MainWindowTest, MissingDataFolderLevelsAreMadeAtEveryTick) {
     doc->Timer1Timer();
     ASSERT_EQ(doc->BackupFiles.size(), 1u);
     EXPECT_EQ(ui::folderOf(doc->BackupFiles[0]), dataFolder);
+    // the run's lock is back with it: no other start takes the copy for one whose owner is gone
+    EXPECT_TRUE(document::ownerAlive(dataFolder, frame->backupOwner()));
+    EXPECT_TRUE(document::findLeftDocuments(dataFolder, "0123456789abcdef").empty());
 }
 
 TEST_F(MainWindowTest, PlainTextDocumentsAreCopiedAsPlainTextAndReadBackAsTheSameText) {
@@ -222,6 +226,7 @@ TEST_F(MainWindowTest, AFailedCopyIsReportedOnceAndTriedAgainAtEveryTick) {
     EXPECT_EQ(prompts.boxes().size(), 1u);
 
     // a new spell is reported again
+    frame->ClearDataFolder(); // the run's lock goes, which would keep the folder from going
     for (const auto& f : ui::listEntries(dataFolder + "*", false)) DeleteFileA((dataFolder + f).c_str());
     RemoveDirectoryA(dataFolder.c_str());
     RemoveDirectoryA((data.path() + "blok").c_str());
