@@ -120,6 +120,11 @@ void Thlavni1::show(int showCommand, const std::vector<std::string>& arguments) 
 void Thlavni1::ApplyLanguage(const std::string& path) {
     auto texts = language::readMainTexts(path);
     if (!texts) throw ui::AppError("Nepodařilo se zpracovat jazykovou knihovnu");
+    ApplyLanguage(path, std::move(*texts));
+}
+
+void Thlavni1::ApplyLanguage(const std::string& path, language::MainTexts given) {
+    auto* texts = &given;
     LanguageLibraryFile = path;
     menu_.setCaptions(texts->menu, texts->extra);
     DrawMenuBar(hwnd());

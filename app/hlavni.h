@@ -18,6 +18,7 @@
 #include "document/backup.h"
 #include "document/editor.h"
 #include "lang/extra.h"
+#include "lang/library.h"
 #include "settings/nastaveni_u.h"
 #include "ui/actions.h"
 #include "ui/prompts.h"
@@ -97,6 +98,8 @@ public:
     // Puts the texts of the language library `path` on the window; throws AppError when the
     // library is unusable.
     void ApplyLanguage(const std::string& path);
+    // The same with the library's texts already read.
+    void ApplyLanguage(const std::string& path, language::MainTexts texts);
     void warnNoSlot(const std::string& text) override;
     // The program ends when every document lets itself be closed.
     void mmKonec1Click();

@@ -59,16 +59,14 @@ bool TSplasch1::create() {
     Label1.setColors(RGB(0, 0, 0), kWhite);
 
     // the version line: the library's lead-in straight before the product version text
-    std::string leadIn;
-    if (const auto splash = language::Library(owner_.LanguageLibraryFile).list("dejSplash", 1))
-        leadIn = splash->front();
-    Label1.setText(leadIn + version_.ProductVersion);
+    Label1.setText(leadIn_ + version_.ProductVersion);
     return true;
 }
 
 bool TSplasch1::chooseLanguage() {
     // a library without a name, a short list or no splash text is passed over
-    const auto found = language::findCandidates(ui::folderOf(owner_.paths().program));
+    std::vector<std::optional<language::MainTexts>> texts;
+    const auto found = language::findCandidates(ui::folderOf(owner_.paths().program), &texts);
     const std::string& wanted = owner_.nastaveni().Jazyk;
     const auto chosen = language::chooseLanguage(found, wanted);
     std::string damaged; // one line per library passed over for the harm its code does
@@ -83,7 +81,8 @@ bool TSplasch1::chooseLanguage() {
         return false;
     }
     LanguageFound = found[*chosen].name == wanted;
-    owner_.ApplyLanguage(found[*chosen].file);
+    leadIn_ = texts[*chosen]->splash;
+    owner_.ApplyLanguage(found[*chosen].file, std::move(*texts[*chosen])); // read once, not again
     if (!damaged.empty()) // in the language just chosen
         ui::prompts().messageBox(owner_.hwnd(), ui::aboutFile(damaged, owner_.ExtraTexts[language::xLanguageDamaged]),
                                  ui::appTitle(), MB_OK | MB_ICONWARNING);

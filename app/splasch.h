@@ -46,6 +46,7 @@ protected:
 
 private:
     bool chooseLanguage();
+    std::string leadIn_; // the chosen library's lead-in of the version line
 
     Thlavni1& owner_;
     TFileInfo version_;

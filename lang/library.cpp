@@ -116,14 +116,20 @@ std::vector<std::string> findLibraries(const std::string& folder) {
     return paths;
 }
 
-std::vector<Candidate> findCandidates(const std::string& folder) {
+std::vector<Candidate> findCandidates(const std::string& folder, std::vector<std::optional<MainTexts>>* texts) {
     std::vector<Candidate> found;
+    if (texts) texts->clear();
     for (const auto& path : findLibraries(folder)) {
         Candidate c{path, std::nullopt};
         const Library lib(path);
-        if (readMainTexts(lib)) c.name = lib.displayName();
+        auto read = readMainTexts(lib);
+        if (read) c.name = lib.displayName();
         c.damaged = lib.damaged();
-        if (c.damaged) c.name.reset();
+        if (c.damaged || !c.name) {
+            c.name.reset();
+            read.reset();
+        }
+        if (texts) texts->push_back(std::move(read));
         found.push_back(std::move(c));
     }
     return found;

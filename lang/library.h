@@ -22,7 +22,11 @@ std::vector<std::string> findLibraries(const std::string& folder);
 // The libraries of `folder` in findLibraries' order, each with its display name when the
 // program can use it (a display name and every list the main window reads), else none; a
 // library whose code failed or whose lists do not hold is marked damaged.
-std::vector<Candidate> findCandidates(const std::string& folder);
+// With `texts`, each usable candidate's texts too (nullopt for the others), read in the same
+// one load of the library: the start takes the chosen one's without loading it again.
+struct MainTexts;
+std::vector<Candidate> findCandidates(const std::string& folder,
+                                      std::vector<std::optional<MainTexts>>* texts = nullptr);
 
 // A library loaded by its full path for one operation; released when this object goes. Every
 // export runs guarded (callForeign) and everything it hands back is checked before it is read: a
