@@ -49,7 +49,11 @@ document::Teditor1& DocumentTable::CreateDocumentWindow(int slot, bool fromFile,
         SendMessageA(mdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(doc.hwnd()), 0);
         throw;
     }
-    if (fromFile && !backupCopy) fileUsed(name);
+    if (fromFile && !backupCopy) {
+        fileUsed(name);
+        // the window became active before it had its file: the panel names the file now
+        setStatusText(1, ui::baseName(name));
+    }
     setSaveWanted(true); // a new document can be saved
     return doc;
 }

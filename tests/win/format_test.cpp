@@ -295,6 +295,7 @@ TEST_F(MainWindowTest, StatisticsPanelHoldsTheCountOfALongBookWhole) {
     for (const auto& [name, bytes] : files) {
         docs.write(name, bytes);
         frame->dropFiles({docs.file(name)});
+        EXPECT_EQ(frame->StatusBar1.text(1), name); // the opened file is named at once
         const std::string text = frame->StatusBar1.text(3);
         SIZE extent{};
         GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
