@@ -1,5 +1,5 @@
-// tests/fuzz/backup_name_fuzz.cpp — backup copy names grown from any name and seed, and the
-// rule that decides whether a plain text must be kept as RTF
+// tests/fuzz/backup_name_fuzz.cpp — backup copy names grown from any name and seed, the rule
+// that decides whether a plain text must be kept as RTF, and the record read back beside a copy
 #include "document/backup_name.h"
 #include "document/encoding.h"
 
@@ -34,5 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // a text that the control would read as RTF is always written as RTF
     const std::string_view opened = bytes.substr(std::min(size, bytes.find_first_not_of(" \t\r\n")));
     if (document::isRtf(opened) || opened.starts_with("{\\urtf")) FUZZ_CHECK(document::plainTextReadsAsRtf(bytes));
+
+    // a record found in the data folder (any bytes) that reads as one writes back as a record
+    // that reads the same; its owner can name no other folder or file
+    if (const auto record = document::parseRecord(bytes)) {
+        FUZZ_CHECK(document::parseRecord(document::recordText(*record)) == record);
+        FUZZ_CHECK(!record->owner.empty() && record->owner.find_first_of("\\/:.") == std::string::npos);
+    }
     return 0;
 }
