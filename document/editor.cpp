@@ -213,7 +213,8 @@ void Teditor1::loadFile(const std::string& path) {
     const auto& x = host_.extraTexts();
     // RTF that would bring the control down never reaches it (AppError); a truncated text is
     // made whole, and then the control shows what the file holds instead of its markup
-    const std::optional<std::string> whole = isRtf(bytes) ? rtfForControl(path, bytes, x) : std::nullopt;
+    bool truncated = false;
+    const std::optional<std::string> whole = isRtf(bytes) ? rtfForControl(path, bytes, x, &truncated) : std::nullopt;
     const bool wrapped = RichEdit1.wordWrap();
     {
         LoadMeter meter(host_);
@@ -229,7 +230,7 @@ void Teditor1::loadFile(const std::string& path) {
     longLinesUnwrapped = wrapped && !RichEdit1.wordWrap();
     if (longLinesUnwrapped) host_.setStatusText(0, x[language::xLongLinesUnwrapped]);
     showPosition();
-    if (!RichEdit1.plainText() && whole)
+    if (!RichEdit1.plainText() && truncated)
         ui::prompts().messageBox(ui::appWindow(), ui::aboutFile(path, x[language::xRtfTruncated]), ui::appTitle(),
                                  MB_ICONWARNING);
 }

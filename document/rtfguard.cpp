@@ -12,10 +12,13 @@
 namespace document {
 
 std::optional<std::string> rtfForControl(const std::string& path, std::string_view rtf,
-                                         const std::vector<std::string>& texts) {
+                                         const std::vector<std::string>& texts, bool* truncated) {
     const rtf::ControlCheck check = rtf::checkForControl(rtf);
+    if (truncated) *truncated = check.kind == rtf::ControlCheck::Truncated;
     switch (check.kind) {
-    case rtf::ControlCheck::Fine: return std::nullopt;
+    case rtf::ControlCheck::Fine:
+        if (check.openRow) return rtf::closeGroups(rtf, check); // the row's cells would vanish, with the rest
+        return std::nullopt;
     case rtf::ControlCheck::Truncated: return rtf::closeGroups(rtf, check);
     case rtf::ControlCheck::TooDeep: throw ui::AppError(ui::aboutFile(path, texts[language::xRtfTooDeep]));
     case rtf::ControlCheck::LongWord:

@@ -22,6 +22,7 @@ private:
     bool text();
     bool nameToken(std::size_t at, std::size_t count = 1, bool character = false);
     bool tableWord(std::string_view word, std::string_view number, std::size_t start);
+    ControlCheck finish(ControlCheck result); // the end of the text: a row left open
 
     std::string_view in_;
     std::size_t i_ = 0, depth_ = 0, complete_ = 0;
@@ -35,10 +36,14 @@ private:
     std::size_t itap_[kControlMaxDepth + 2] = {};
     std::size_t nestProps_ = 0;
     std::size_t cells_[kLevels + 1] = {}, edges_[kLevels + 1] = {};
+    bool cellEnded_ = false;    // the word just read ended an outer cell
+    std::size_t lastCellEnd_ = 0, rowStart_ = 0;
+    std::size_t edgesAtLastCell_ = 0; // the edges the row had where the \row will be put
     ControlCheck found_;
 };
 
 bool Pass::tableWord(std::string_view word, std::string_view number, std::size_t start) {
+    if (tableDepth_) return true; // the font table and the style sheet take no part in tables
     const bool nested = word.starts_with("nest") || (nestProps_ && (word == "cellx" || word == "trowd"));
     if (word == "itap") {
         std::size_t n = 0;
@@ -59,6 +64,10 @@ bool Pass::tableWord(std::string_view word, std::string_view number, std::size_t
     } else if (word == "cellx") {
         ++edges_[level];
     } else if (word == "cell" || word == "nestcell") {
+        if (level == 1) {
+            if (cells_[1] == 0) rowStart_ = start;
+            cellEnded_ = true;
+        }
         if (++cells_[level] > kControlMaxCells) {
             found_ = {ControlCheck::BadTable, start};
             return false;
@@ -114,10 +123,16 @@ bool Pass::controlWord(std::size_t start) {
         return false;
     }
     if (word == "nesttableprops" && !nestProps_) nestProps_ = depth_;
-    if (!tableWord(word, in_.substr(digits, i_ - digits), start)) return false;
+    // a word cut by the end is left out of the text the control gets: it ends no cell or row
+    if (i_ < in_.size() && !tableWord(word, in_.substr(digits, i_ - digits), start)) return false;
     if (!tableDepth_ && (word == "fonttbl" || word == "stylesheet")) tableDepth_ = depth_;
     else if (!nameToken(start)) return false;
     if (i_ < in_.size()) complete_ = in_[i_] == ' ' ? ++i_ : i_; // a space ends the word
+    if (cellEnded_ && complete_ == i_) { // a word cut by the end is no cell
+        lastCellEnd_ = i_;
+        edgesAtLastCell_ = edges_[1];
+    }
+    cellEnded_ = false;
     return true;
 }
 
@@ -140,7 +155,7 @@ ControlCheck Pass::run() {
         if (c == '{') {
             goOn = groupStart();
         } else if (c == '}') {
-            if (groupEnd()) return {};
+            if (groupEnd()) return finish({});
         } else if (c == '\\') {
             const std::size_t start = i_++;
             if (i_ < in_.size() && isLetter(in_[i_])) {
@@ -158,11 +173,20 @@ ControlCheck Pass::run() {
         }
         if (!goOn) return found_;
     }
-    if (depth_ == 0) return {};
+    if (depth_ == 0) return finish({});
     ControlCheck truncated{ControlCheck::Truncated};
     truncated.openGroups = depth_;
     truncated.complete = complete_;
-    return truncated;
+    return finish(truncated);
+}
+
+ControlCheck Pass::finish(ControlCheck result) {
+    if (cells_[1] == 0 || lastCellEnd_ == 0) return result;
+    if (cells_[1] > edgesAtLastCell_ || cells_[1] > edges_[1]) return {ControlCheck::BadTable, rowStart_};
+    if (result.kind == ControlCheck::Truncated && lastCellEnd_ > result.complete) return result;
+    result.openRow = true;
+    result.openRowEnd = lastCellEnd_;
+    return result;
 }
 
 } // namespace
@@ -170,9 +194,9 @@ ControlCheck Pass::run() {
 ControlCheck checkForControl(std::string_view rtf) { return Pass(rtf).run(); }
 
 std::string closeGroups(std::string_view rtf, const ControlCheck& check) {
-    if (check.kind != ControlCheck::Truncated) return std::string(rtf);
-    std::string whole(rtf.substr(0, check.complete));
-    whole.append(check.openGroups, '}');
+    std::string whole(check.kind == ControlCheck::Truncated ? rtf.substr(0, check.complete) : rtf);
+    if (check.kind == ControlCheck::Truncated) whole.append(check.openGroups, '}');
+    if (check.openRow && check.openRowEnd <= whole.size()) whole.insert(check.openRowEnd, "\\row ");
     return whole;
 }
 

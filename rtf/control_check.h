@@ -40,8 +40,14 @@ struct ControlCheck {
     std::size_t offset = 0;     // TooDeep, LongWord, LongName, BadTable: where the group, word, name or cell starts
     std::size_t openGroups = 0; // Truncated: groups left open at the end
     std::size_t complete = 0;   // Truncated: length of the text up to its last complete token
+    // A table row whose cells are never ended by \row: Wine's control then shows nothing of the
+    // whole document (Windows' shows the cells). The row is ended after its last cell, which is
+    // where closeGroups puts the \row; a row left open with more cells than edges is BadTable.
+    bool openRow = false;
+    std::size_t openRowEnd = 0; // openRow: just after the row's last \cell
 
-    // Whether the control may be given the text (after closeGroups for a truncated one).
+    // Whether the control may be given the text (after closeGroups for a truncated one or one
+    // with a row left open).
     bool safe() const { return kind == Fine || kind == Truncated; }
 };
 
@@ -50,7 +56,8 @@ struct ControlCheck {
 // nothing.
 ControlCheck checkForControl(std::string_view rtf);
 
-// A truncated text made whole: its complete tokens and a closing brace for each open group.
+// The text the control can read: a truncated one made whole (its complete tokens and a closing
+// brace for each open group), a row left open ended; other texts as they are.
 std::string closeGroups(std::string_view rtf, const ControlCheck& check);
 
 } // namespace rtf

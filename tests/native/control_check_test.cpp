@@ -66,7 +66,8 @@ TEST(ControlCheck, FindsWhatTheControlCannotRead) {
         {"edges after the cells", kHead + "\\intbl a\\cell b\\cell{\\trowd\\cellx1\\cellx2\\row}}", ControlCheck::Fine},
         {"more cells than edges", kHead + "\\trowd\\cellx1\\cellx2\\intbl" + repeat(" a\\cell", 3) + "\\row}",
          ControlCheck::BadTable},
-        {"cells without a row end", kHead + "\\trowd\\cellx1\\intbl" + repeat(" a\\cell", 60) + "}", ControlCheck::Fine},
+        {"more cells than edges, no row end", kHead + "\\trowd\\cellx1\\intbl" + repeat(" a\\cell", 60) + "}",
+         ControlCheck::BadTable},
         {"63 cells", kHead + "\\trowd" + repeat("\\cellx9", 63) + repeat(" a\\cell", 63) + "\\row}", ControlCheck::Fine},
         {"64 cells", kHead + "\\trowd" + repeat("\\cellx9", 64) + repeat(" a\\cell", 64) + "\\row}",
          ControlCheck::BadTable},
@@ -94,6 +95,28 @@ TEST(ControlCheck, SaysWhereTheFaultStarts) {
     EXPECT_EQ(checkForControl(deep).offset, kHead.size() + kControlMaxDepth - 1);
     const std::string word = kHead + "abc\\" + std::string(3000, 'z');
     EXPECT_EQ(checkForControl(word).offset, kHead.size() + 3);
+}
+
+// A row never ended loses the whole document in Wine's control: it is ended after its last cell.
+TEST(ControlCheck, ARowLeftOpenIsEndedAfterItsLastCell) {
+    const struct {
+        std::string rtf, readable;
+    } cases[] = {
+        {kHead + "\\trowd\\cellx1\\cellx2\\intbl a\\cell b\\cell \\pard konec\\par}",
+         kHead + "\\trowd\\cellx1\\cellx2\\intbl a\\cell b\\cell \\row \\pard konec\\par}"},
+        {kHead + "\\trowd\\cellx1\\intbl a\\cell\\row\\intbl b\\cell}", kHead + "\\trowd\\cellx1\\intbl a\\cell\\row\\intbl b\\cell\\row }"},
+        {kHead + "\\trowd\\cellx1\\intbl a\\cell x {\\b cut", kHead + "\\trowd\\cellx1\\intbl a\\cell \\row x {\\b cut}}"},
+    };
+    for (const auto& c : cases) {
+        const ControlCheck check = checkForControl(c.rtf);
+        EXPECT_TRUE(check.openRow) << c.rtf;
+        EXPECT_TRUE(check.safe()) << c.rtf;
+        const std::string readable = closeGroups(c.rtf, check);
+        EXPECT_EQ(readable, c.readable);
+        EXPECT_FALSE(checkForControl(readable).openRow) << readable;
+        EXPECT_EQ(checkForControl(readable).kind, ControlCheck::Fine) << readable;
+    }
+    EXPECT_FALSE(checkForControl(kHead + "\\trowd\\cellx1\\intbl a\\cell\\row}").openRow);
 }
 
 TEST(ControlCheck, TruncatedTextIsMadeWhole) {

@@ -103,6 +103,19 @@ TEST_F(MainWindowTest, TheDeepestRtfTheControlReadsOpens) {
     EXPECT_TRUE(prompts.boxes().empty());
 }
 
+// A table row whose cells are never ended by \row: Wine's control would show nothing of the
+// whole document; the row is ended after its last cell and everything shows, without a word.
+TEST_F(MainWindowTest, ATableRowLeftOpenShowsItsCellsAndTheRest) {
+    docs.write("tabulka.rtf", kHead + "\\trowd\\cellx2000\\cellx4000\\intbl prvn\\'ed\\cell druh\\'e1\\cell \\pard konec\\par}");
+    start({docs.file("tabulka.rtf")});
+    ASSERT_EQ(openCount(), 1);
+    const std::string text = frame->DocumentSlots[0]->RichEdit1.text();
+    for (const char* part : {"první", "druhá", "konec"}) EXPECT_NE(text.find(part), std::string::npos) << text;
+    EXPECT_FALSE(frame->DocumentSlots[0]->RichEdit1.plainText());
+    EXPECT_FALSE(frame->DocumentSlots[0]->RichEdit1.modified());
+    EXPECT_TRUE(prompts.boxes().empty());
+}
+
 TEST_F(MainWindowTest, TruncatedRtfShowsWhatWasReadAndSaysTheFileIsDamaged) {
     const struct {
         const char* name;
