@@ -8,7 +8,9 @@
 #include "ui/errors.h"
 #include "ui/files.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <string_view>
 #include <set>
 
 namespace language {
@@ -147,7 +149,11 @@ Library::Library(const std::string& path) : identity_(fileIdentity(path)) {
 Library::~Library() {
     // a library whose code failed stays loaded: its detach code could fail the same way, and a
     // stopped call may have left its state half changed
-    if (module_ && !damaged_) FreeLibrary(static_cast<HMODULE>(module_));
+    if (!module_ || damaged_) return;
+    for (const Fetched& f : fetched_) // lists fetched and never read still drop their reference
+        if (f.slot.entries && !readBlock(static_cast<HMODULE>(module_), f.slot.entries, 0).damaged)
+            release(f.slot.entries, readBlock(static_cast<HMODULE>(module_), f.slot.entries, 0).onHeap);
+    FreeLibrary(static_cast<HMODULE>(module_));
 }
 
 void Library::markDamaged() const {
@@ -167,28 +173,63 @@ void* Library::exportOf(const char* name) const {
     return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module_), name));
 }
 
-std::optional<std::string> Library::displayName() const {
-    const auto fn = reinterpret_cast<JazykovaMutaceFn>(exportOf("jazykovaMutace"));
-    if (!fn) return std::nullopt;
+void Library::fetch(std::initializer_list<const char*> exportNames, bool name) const {
     struct Args {
-        JazykovaMutaceFn fn;
+        std::vector<Fetched> lists;
+        JazykovaMutaceFn nameFn;
         const char* name;
-    } args{fn, nullptr};
-    if (!call([](void* p) { auto* a = static_cast<Args*>(p); a->name = a->fn(); }, &args)) return std::nullopt;
-    if (!args.name) return std::nullopt;
-    auto name = readableText(args.name, kMaxTextLength);
+    } args{{}, nullptr, nullptr};
+    for (const char* e : exportNames)
+        if (void* fn = exportOf(e)) args.lists.push_back({e, fn, {nullptr}});
+    if (name) args.nameFn = reinterpret_cast<JazykovaMutaceFn>(exportOf("jazykovaMutace"));
+    if (args.lists.empty() && !args.nameFn) return;
+    const auto run = [](void* p) {
+        auto* a = static_cast<Args*>(p);
+        for (auto& f : a->lists) reinterpret_cast<DejSeznamFn>(f.fn)(&f.slot);
+        if (a->nameFn) a->name = a->nameFn();
+    };
+    if (!call(run, &args)) return;
+    fetched_ = std::move(args.lists);
+    if (args.nameFn) name_ = args.name;
+}
+
+std::optional<std::string> Library::displayName() const {
+    const char* got = nullptr;
+    if (name_) {
+        got = *name_;
+        name_.reset();
+    } else {
+        const auto fn = reinterpret_cast<JazykovaMutaceFn>(exportOf("jazykovaMutace"));
+        if (!fn) return std::nullopt;
+        struct Args {
+            JazykovaMutaceFn fn;
+            const char* name;
+        } args{fn, nullptr};
+        if (!call([](void* p) { auto* a = static_cast<Args*>(p); a->name = a->fn(); }, &args)) return std::nullopt;
+        got = args.name;
+    }
+    if (damaged_ || !got) return std::nullopt;
+    auto name = readableText(got, kMaxTextLength);
     if (!name) markDamaged();
     return name;
 }
 
 std::optional<std::vector<std::string>> Library::list(const char* exportName, std::size_t minEntries) const {
-    const auto fn = reinterpret_cast<DejSeznamFn>(exportOf(exportName));
-    if (!fn) return std::nullopt;
     struct Args {
         DejSeznamFn fn;
         lang slot;
-    } args{fn, {nullptr}};
-    if (!call([](void* p) { auto* a = static_cast<Args*>(p); a->fn(&a->slot); }, &args)) return std::nullopt;
+    } args{nullptr, {nullptr}};
+    const auto at = std::find_if(fetched_.begin(), fetched_.end(),
+                                 [&](const Fetched& f) { return std::string_view(f.exportName) == exportName; });
+    if (at != fetched_.end()) { // handed over already by fetch()
+        args.slot = at->slot;
+        fetched_.erase(at);
+        if (damaged_) return std::nullopt;
+    } else {
+        args.fn = reinterpret_cast<DejSeznamFn>(exportOf(exportName));
+        if (!args.fn) return std::nullopt;
+        if (!call([](void* p) { auto* a = static_cast<Args*>(p); a->fn(&a->slot); }, &args)) return std::nullopt;
+    }
     Block block = readBlock(static_cast<HMODULE>(module_), args.slot.entries, minEntries);
     if (block.damaged) {
         markDamaged(); // nothing of it is trusted, not even enough to free it
@@ -200,6 +241,7 @@ std::optional<std::vector<std::string>> Library::list(const char* exportName, st
 
 std::optional<MainTexts> readMainTexts(const Library& lib) {
     if (!lib.loaded()) return std::nullopt;
+    lib.fetch({"dejMenu", "dejStringy", "dejHint", "dejSaveOpenDialog", "dejSplash", "dejMenuDalsi"}, true);
     auto menu = lib.list("dejMenu", kMenuEntries);
     auto strings = lib.list("dejStringy", kStringEntries);
     auto hints = lib.list("dejHint", kHintEntries);

@@ -4,6 +4,7 @@
 #include "lang/extra.h"
 #include "lang/langabi.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,8 +48,17 @@ public:
     // A copy of the list from the named export; nullopt when the export is missing or the list
     // is damaged or shorter than `minEntries`.
     std::optional<std::vector<std::string>> list(const char* exportName, std::size_t minEntries) const;
+    // Calls the named list exports (and jazykovaMutace when `name`) in one guarded call, so that
+    // the list() and displayName() that follow only check and copy what they handed back. Each
+    // call on its own thread costs more than the reading itself.
+    void fetch(std::initializer_list<const char*> exportNames, bool name) const;
 
 private:
+    struct Fetched {
+        const char* exportName;
+        void* fn;
+        lang slot;
+    };
     bool call(void (*fn)(void*), void* arg) const;
     void* exportOf(const char* name) const;
     void markDamaged() const;
@@ -56,6 +66,8 @@ private:
     std::string identity_; // path and time of writing
     void* module_ = nullptr;
     mutable bool damaged_ = false;
+    mutable std::vector<Fetched> fetched_;      // what fetch() got, until list() takes it
+    mutable std::optional<const char*> name_;   // what fetch() got from jazykovaMutace
 };
 
 // Every text the main window takes from a library.
