@@ -137,19 +137,22 @@ void DocumentTable::onDropFiles(HDROP drop) {
     dropFiles(files);
 }
 
-void DocumentTable::dropFiles(const std::vector<std::string>& files) {
+bool DocumentTable::dropFiles(const std::vector<std::string>& files) {
+    bool opened = false;
     try {
         for (auto at = files.begin(); at != files.end(); ++at) {
             const int slot = FindFreeSlot();
             if (slot < 0) {
                 warnNoSlot(noSlotWarning({at, files.end()}));
-                return;
+                break;
             }
-            openReported(slot, *at); // a file that cannot be read does not stop the later ones
+            // a file that cannot be read is reported and does not stop the later ones
+            if (openReported(slot, *at)) opened = true;
         }
     } catch (const ui::LoadStopped&) {
         // Esc: the user wants the window back, not the next file
     }
+    return opened;
 }
 
 std::string DocumentTable::noSlotWarning(const std::vector<std::string>& left) const {

@@ -39,8 +39,8 @@ public:
     // Asks every document to close; MayCloseFlag tells whether all went.
     void CloseAllDocuments();
     // Handles a file drop of the files named (full paths), as WM_DROPFILES does; a load the
-    // user stops leaves the files after it unopened.
-    void dropFiles(const std::vector<std::string>& files);
+    // user stops leaves the files after it unopened. True when any of them opened.
+    bool dropFiles(const std::vector<std::string>& files);
     // The warning when no window is left for `left` (the files not opened, in order): the first
     // by name, and when there are more, how many were not opened and which.
     std::string noSlotWarning(const std::vector<std::string>& left) const;

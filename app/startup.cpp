@@ -35,20 +35,9 @@ void Thlavni1::FormShow(const std::vector<std::string>& commandLine) {
     std::vector<std::string> arguments = commandLine;
     arguments.insert(arguments.end(), handedOver_.begin(), handedOver_.end());
     handedOver_.clear();
-    bool opened = false;
-    try {
-        for (auto arg = arguments.begin(); arg != arguments.end(); ++arg) {
-            const int slot = FindFreeSlot();
-            if (slot < 0) {
-                warnNoSlot(noSlotWarning({arg, arguments.end()}));
-                break;
-            }
-            // an unreadable argument is reported and skipped; the start-up goes on
-            if (openReported(slot, *arg)) opened = true;
-        }
-    } catch (const ui::LoadStopped&) {
-        // Esc: the later arguments stay unopened; the start-up goes on without them
-    }
+    // as dropped files: an unreadable one is reported and skipped, Esc leaves the later ones
+    // unopened, and the start-up goes on
+    const bool opened = dropFiles(arguments);
     const int n = CountBackupCopies();
     if (n > 0) {
         const int answer =
