@@ -5,6 +5,7 @@
 #include "settings/nastaveni_ids.h"
 #include "ui/errors.h"
 #include "ui/prompts.h"
+#include "ui/text.h"
 
 namespace settings {
 namespace {
@@ -86,9 +87,11 @@ void Tnastaveni1::fillLanguages() {
     // the program's own folder, each library by its full path, as at start-up: a library in the
     // current folder is never loaded
     bool unusable = false;
+    std::string damaged; // the libraries whose code did harm, by path, one a line
     for (auto& c : language::findCandidates(host_.languageFolder)) {
         if (!c.name) { // no display name or too few texts: left out, and said once
             unusable = true;
+            if (c.damaged) damaged += (damaged.empty() ? "" : "\n") + c.file;
             continue;
         }
         ComboBox1.add(*c.name);
@@ -97,7 +100,9 @@ void Tnastaveni1::fillLanguages() {
         names_.push_back(std::move(*c.name));
         files_.push_back(std::move(c.file));
     }
-    if (unusable) ui::prompts().messageBox(ui::appWindow(), kUnusableText, kUnusableCaption, MB_OK | MB_ICONERROR);
+    if (unusable)
+        ui::prompts().messageBox(ui::appWindow(), damaged.empty() ? std::string(kUnusableText) : ui::aboutFile(damaged, kUnusableText),
+                                 kUnusableCaption, MB_OK | MB_ICONERROR);
 }
 
 Volby Tnastaveni1::volby() const {

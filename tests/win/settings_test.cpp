@@ -220,6 +220,18 @@ TEST_F(SettingsDialogTest, UnusableLibraryIsSaidOnceAndLeftOut) {
     EXPECT_EQ(applied, std::vector<std::string>{mixed.file("lang.cs.dll")});
 }
 
+// A library whose code does harm is left out like an unusable one, and named by its path.
+TEST_F(SettingsDialogTest, HarmfulLibraryIsLeftOutAndNamed) {
+    LibraryFolder mixed{"lang.cs.dll"};
+    const std::string harmful = mixed.file("lang.bad-wild.dll");
+    ASSERT_TRUE(CopyFileA((testFolder() + "badlang\\lang.bad-wild.dll").c_str(), harmful.c_str(), FALSE));
+    prompts.answerBox(IDOK);
+    open(host(mixed.dir.path(), mixed.file("lang.cs.dll")));
+    ASSERT_EQ(prompts.boxes().size(), 1u);
+    EXPECT_EQ(prompts.boxes()[0].text, harmful + "\n\nNepodařilo se zpracovat jazykovou knihovnu");
+    EXPECT_EQ(listed(), std::vector<std::string>{"Čeština"});
+}
+
 TEST_F(SettingsDialogTest, EmptyFolderGivesAnEmptyListAndOkStoresAnEmptyLanguage) {
     TempDir none;
     open(host(none.path(), langs.file("lang.cs.dll")));
