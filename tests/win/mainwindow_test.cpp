@@ -288,6 +288,7 @@ TEST_F(MainWindowTest, HarmfulLanguageLibrariesArePassedOverAndNamedOnce) {
     EXPECT_NE(box.text.find("language library is damaged"), std::string::npos) << box.text; // in English
     EXPECT_EQ(box.flags & MB_ICONMASK, static_cast<UINT>(MB_ICONWARNING));
     EXPECT_EQ(openCount(), 1);
+    for (const char* f : harmful) unloadLibrary(folder.file(f));
 }
 
 // The cause of a file's failure in the language chosen, not the system's: the English library

@@ -230,6 +230,7 @@ TEST_F(SettingsDialogTest, HarmfulLibraryIsLeftOutAndNamed) {
     ASSERT_EQ(prompts.boxes().size(), 1u);
     EXPECT_EQ(prompts.boxes()[0].text, harmful + "\n\nNepodařilo se zpracovat jazykovou knihovnu");
     EXPECT_EQ(listed(), std::vector<std::string>{"Čeština"});
+    unloadLibrary(harmful);
 }
 
 TEST_F(SettingsDialogTest, EmptyFolderGivesAnEmptyListAndOkStoresAnEmptyLanguage) {

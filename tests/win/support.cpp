@@ -88,8 +88,10 @@ TempDir::TempDir() {
     char base[MAX_PATH + 1];
     GetTempPathA(sizeof base, base);
     static int counter = 0;
-    path_ = std::string(base) + "nvtest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter);
-    CreateDirectoryA(path_.c_str(), nullptr);
+    // a folder of its own: process ids come round again, and a folder an earlier run could not
+    // remove must not hand its files to this one
+    do path_ = std::string(base) + "nvtest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter);
+    while (!CreateDirectoryA(path_.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
     path_ += '\\';
 }
 
@@ -143,6 +145,10 @@ void duringModal(const std::function<void()>& start, const std::function<void()>
     KillTimer(nullptr, watchdog);
     pending = nullptr;
     EXPECT_TRUE(ran) << "no message loop ran";
+}
+
+void unloadLibrary(const std::string& path) {
+    while (HMODULE m = GetModuleHandleA(path.c_str())) FreeLibrary(m);
 }
 
 std::string testFolder() { return ui::folderOf(ui::moduleFileName()); }

@@ -111,6 +111,10 @@ template <class T> T* visibleWindow(const char* className) {
 // besides this run's claim on its copies.
 std::vector<std::string> withoutLocks(std::vector<std::string> names);
 
+// Releases what is still loaded of the library at `path`: a damaged language library stays
+// loaded, and its file could not be removed with its folder.
+void unloadLibrary(const std::string& path);
+
 // The folder of the test program, where the libraries are copied (with its separator).
 std::string testFolder();
 
