@@ -229,7 +229,8 @@ void RichEdit::loadFile(const std::string& path) {
 namespace {
 
 // The end of the piece of `text` that starts at `from`: about `size` characters, carried on to
-// the end of the line there (a CR LF pair stays whole), so no paragraph comes in two pieces.
+// the end of the line there (a CR LF pair stays whole), so no paragraph comes in two pieces. A line longer than
+// the piece is one piece.
 std::size_t pieceEnd(std::u16string_view text, std::size_t from, std::size_t size) {
     if (text.size() - from <= size) return text.size();
     const std::size_t eol = text.find_first_of(u"\r\n", from + size);
@@ -237,13 +238,17 @@ std::size_t pieceEnd(std::u16string_view text, std::size_t from, std::size_t siz
     return eol + (text[eol] == u'\r' && eol + 1 < text.size() && text[eol + 1] == u'\n' ? 2 : 1);
 }
 
-std::size_t longestLine(std::u16string_view text) {
-    std::size_t longest = 0, start = 0;
-    while (start <= text.size()) {
-        std::size_t eol = text.find_first_of(u"\r\n", start);
-        if (eol == std::u16string_view::npos) eol = text.size();
-        longest = std::max(longest, eol - start);
-        start = eol + 1;
+// The longest stretch of letters (of any script), digits and spaces: the longest run of text
+// the control keeps in one piece (punctuation, symbols, tabs and line ends end its runs).
+std::size_t longestPlainStretch(std::u16string_view text) {
+    std::size_t longest = 0, current = 0;
+    for (const char16_t c : text) {
+        const bool ascii = c < 0x80;
+        const bool plain = ascii ? c == u' ' || (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') ||
+                                       (c >= u'a' && c <= u'z')
+                                 : !(c <= 0xBF || (c >= 0x2000 && c <= 0x206F)); // Latin-1 and general punctuation
+        current = plain ? current + 1 : 0;
+        longest = std::max(longest, current);
     }
     return longest;
 }
@@ -252,13 +257,15 @@ std::size_t longestLine(std::u16string_view text) {
 
 // Wine: the control lays out what it takes at the end of each stream-in, and streaming a whole
 // large text at once costs about three times what the same text costs in pieces of whole
-// lines (pieces also let the progress paint and Esc answer between them). A line wrapped at
-// the window costs the control time growing with the square of its length when its characters
-// are of one script (about 4 s at 20,000 characters, minutes at 200,000), with wrapping off
-// a few milliseconds: such a text is taken with wrapping off, and left so.
+// lines (pieces also let the progress paint and Esc answer between them). Wrapping a long run
+// of letters, digits and spaces (no punctuation) at the window costs the control time
+// growing with the square of the run's length (4 s at 20,000 characters, hours at 1 MB), and a
+// few milliseconds with wrapping off: such a text is taken with wrapping off, and left so.
+// A long line of many short runs (a text with punctuation) is the other way round: wrapped,
+// 1 MB takes 4 s; unwrapped, minutes. It keeps its wrapping.
 void RichEdit::loadText(std::u16string_view text, const LoadProgress& progress) {
     constexpr std::size_t kPiece = 32 * 1024; // characters
-    if (wordWrap_ && longestLine(text) > kLongestWrappedLine) setWordWrap(false);
+    if (wordWrap_ && longestPlainStretch(text) > kLongestWrappedLine) setWordWrap(false);
     {
         QuietLoad quiet(hwnd_);
         SetWindowTextA(hwnd_, ""); // a fresh control: nothing to clear

@@ -68,6 +68,9 @@ TEST_F(LoadingTest, LargeTextsLoadWholeByPiecesAndSaveByteForByte) {
         {"lf.txt", lines(300 * 1024, "\n", 40), true},
         {"bom.txt", "\xEF\xBB\xBF" + lines(200 * 1024, "\r\n", 3), true},
         {"one line.txt", std::string(150 * 1024, 'x') + " konec", false},
+        {"plain words.txt", lines(50 * 1024, " ", 10), false}, // Czech words without punctuation: one run
+        {"ascii words.txt", "slovo " + std::string(40000, 'a') + " slovo", false},
+        {"sentences.txt", lines(200 * 1024, ". ", 8), true}, // one line, its runs short
         // a long line amid short ones, its piece carried on to its end
         {"mixed.txt", lines(100 * 1024, "\r\n", 10) + std::string(40000, 'y') + "\r\n" + lines(100 * 1024, "\r\n", 10), false},
     };
