@@ -330,14 +330,15 @@ int main(int argc, char** argv) {
         int runs;
         bool bareWraps = true; // the bare control wraps at the window, as a document does
     };
-    // The lines have punctuation, so the control keeps them in short runs and wraps them in
-    // time growing with their length; the program keeps them wrapped, as the bare control is.
-    // (A long run without punctuation opens with wrap off: ui::RichEdit::kLongestWrappedLine.)
+    // The lines have punctuation: the program wraps the 20,000-character one, as the bare
+    // control beside it does, and opens the longer ones unwrapped (ui::RichEdit::
+    // kLongestWrappedLine), beside the bare control unwrapped (wrapped: 3.4 s at 200,000
+    // characters; at 5 MB more than six minutes and all the memory).
     const Case cases[] = {{"1 MB RTF", false, makeRtf(1u << 20), 5}, {"1 MB text", true, makeText(1u << 20), 5},
                           {"10 MB RTF", false, makeRtf(10u << 20), 2}, {"10 MB text", true, makeText(10u << 20), 2},
                           {"a 20,000-character line", true, makeLine(20000), 1, true},
-                          {"a 200,000-character line", true, makeLine(200000), 1, true},
-                          {"a 5 MB line", true, makeLine(5u << 20), 1, true}};
+                          {"a 200,000-character line", true, makeLine(200000), 1, false},
+                          {"a 5 MB line", true, makeLine(5u << 20), 1, false}};
     std::printf("open and save: through the program's commands and with the bare control, the best of the runs,\n"
                 "taken in turns as the machine is shared (1 MB: 5 runs, 10 MB: 2, the long lines: 1)\n");
     for (const Case& c : cases) {

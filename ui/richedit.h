@@ -62,11 +62,11 @@ public:
     // insertion style. Throws AppError ("Failed to Load Stream") when the control rejects it,
     // LoadStopped when `progress` stops it. The text goes in by pieces of whole lines, each of
     // which the control lays out as it takes it; a text with a stretch of letters, digits and
-    // spaces (no punctuation) longer than kLongestWrappedLine is taken, and left, with word wrap off
-    // (see richedit.cpp).
+    // spaces (no punctuation) longer than kLongestWrappedRun, or a line longer than
+    // kLongestWrappedLine, is taken, and left, with word wrap off (see richedit.cpp).
     // Nothing of the load can be undone; change notifications stay off while it runs.
     void loadText(std::u16string_view text, const LoadProgress& progress = {});
-    static constexpr std::size_t kLongestWrappedLine = 10000;
+    static constexpr std::size_t kLongestWrappedRun = 10000, kLongestWrappedLine = 100000;
     // Replaces the content with RTF; false (content unspecified) when the control rejects it.
     // Throws LoadStopped when `progress` stops it.
     bool loadRtf(std::string_view bytes, const LoadProgress& progress = {});

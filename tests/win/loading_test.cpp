@@ -70,7 +70,8 @@ TEST_F(LoadingTest, LargeTextsLoadWholeByPiecesAndSaveByteForByte) {
         {"one line.txt", std::string(150 * 1024, 'x') + " konec", false},
         {"plain words.txt", lines(50 * 1024, " ", 10), false}, // Czech words without punctuation: one run
         {"ascii words.txt", "slovo " + std::string(40000, 'a') + " slovo", false},
-        {"sentences.txt", lines(200 * 1024, ". ", 8), true}, // one line, its runs short
+        {"sentences.txt", lines(80 * 1024, ". ", 8), true}, // one line, its runs short
+        {"long sentences.txt", lines(300 * 1024, ". ", 8), false}, // too long a line to wrap
         // a long line amid short ones, its piece carried on to its end
         {"mixed.txt", lines(100 * 1024, "\r\n", 10) + std::string(40000, 'y') + "\r\n" + lines(100 * 1024, "\r\n", 10), false},
     };
