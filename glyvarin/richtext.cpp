@@ -1,6 +1,8 @@
 // glyvarin/richtext.cpp — the program's rich-edit control as the converter uses it
 #include "glyvarin/richtext.h"
 
+#include "ui/richedit.h"
+
 namespace glyvarin {
 namespace {
 
@@ -38,32 +40,9 @@ void RichText::select(long from, long to) {
     SendMessageA(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
 }
 
-std::u16string RichText::text() const {
-    GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, kUtf16};
-    const auto n = SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0);
-    std::u16string s(static_cast<std::size_t>(n < 0 ? 0 : n) + 1, u'\0');
-    GETTEXTEX gt{};
-    gt.cb = static_cast<DWORD>(s.size() * sizeof(char16_t));
-    gt.flags = GT_DEFAULT;
-    gt.codepage = kUtf16;
-    const auto got = SendMessageA(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&gt),
-                                  reinterpret_cast<LPARAM>(s.data()));
-    s.resize(static_cast<std::size_t>(got < 0 ? 0 : got));
-    return s;
-}
+std::u16string RichText::text() const { return ui::controlText<char16_t>(hwnd_); }
 
-std::u16string RichText::selectedText() const {
-    const CHARRANGE cr = selection();
-    std::u16string s(static_cast<std::size_t>(cr.cpMax > cr.cpMin ? cr.cpMax - cr.cpMin : 0) + 2, u'\0');
-    GETTEXTEX gt{};
-    gt.cb = static_cast<DWORD>(s.size() * sizeof(char16_t));
-    gt.flags = GT_SELECTION;
-    gt.codepage = kUtf16;
-    const auto got = SendMessageA(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&gt),
-                                  reinterpret_cast<LPARAM>(s.data()));
-    s.resize(static_cast<std::size_t>(got < 0 ? 0 : got));
-    return s;
-}
+std::u16string RichText::selectedText() const { return ui::controlText<char16_t>(hwnd_, true); }
 
 CHARFORMAT2A RichText::selectionFormat() const {
     CHARFORMAT2A cf{};

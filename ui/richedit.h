@@ -33,6 +33,12 @@ struct CharStyle {
     BYTE charset = EASTEUROPE_CHARSET;
 };
 
+// The text of a rich-edit control as UTF-16 (Char: wchar_t or char16_t), all of it or its
+// selection, each paragraph end one CR: an index is a character position.
+template <class Char = wchar_t> std::basic_string<Char> controlText(HWND control, bool selectionOnly = false);
+extern template std::wstring controlText<wchar_t>(HWND, bool);
+extern template std::u16string controlText<char16_t>(HWND, bool);
+
 class RichEdit : Pinned {
 public:
     // Loads the rich-edit library once for the process (riched20.dll).

@@ -21,21 +21,6 @@ std::wstring wide(const std::string& ansi) {
     return w;
 }
 
-// The control's text as UTF-16, each paragraph end one CR: an index is a character position.
-std::wstring controlText(HWND control) {
-    GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, kUtf16};
-    const auto n = SendMessageW(control, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0);
-    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-    GETTEXTEX gt{};
-    gt.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    gt.flags = GT_DEFAULT;
-    gt.codepage = kUtf16;
-    const auto got = SendMessageW(control, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&gt),
-                                  reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(got));
-    return text;
-}
-
 bool wordChar(wchar_t c) { return c == L'_' || IsCharAlphaNumericW(c); }
 
 // The search itself runs over the text rather than by EM_FINDTEXTEX. Wine: the control compares
@@ -105,6 +90,30 @@ private:
 };
 
 } // namespace
+
+template <class Char> std::basic_string<Char> controlText(HWND control, bool selectionOnly) {
+    static_assert(sizeof(Char) == 2, "UTF-16 units");
+    LRESULT length = 0;
+    if (selectionOnly) {
+        CHARRANGE cr{};
+        SendMessageW(control, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+        length = cr.cpMax > cr.cpMin ? cr.cpMax - cr.cpMin : 0;
+    } else {
+        GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, kUtf16};
+        length = std::max<LRESULT>(0, SendMessageW(control, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0));
+    }
+    std::basic_string<Char> text(static_cast<size_t>(length) + 2, Char{}); // and the terminating zero
+    GETTEXTEX gt{};
+    gt.cb = static_cast<DWORD>(text.size() * sizeof(Char));
+    gt.flags = selectionOnly ? GT_SELECTION : GT_DEFAULT;
+    gt.codepage = kUtf16;
+    const auto got = SendMessageW(control, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&gt),
+                                  reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(std::max<LRESULT>(0, got)));
+    return text;
+}
+template std::wstring controlText<wchar_t>(HWND, bool);
+template std::u16string controlText<char16_t>(HWND, bool);
 
 bool RichEdit::canUndo() const { return SendMessageA(hwnd_, EM_CANUNDO, 0, 0) != 0; }
 bool RichEdit::canRedo() const { return SendMessageA(hwnd_, EM_CANREDO, 0, 0) != 0; }
