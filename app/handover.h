@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "ui/unique.h"
+
 #include <string>
 #include <vector>
 
@@ -21,12 +23,10 @@ std::vector<std::string> fullPaths(const std::vector<std::string>& arguments);
 
 // The program's presence for one data folder (one per user): a named mutex, and the main
 // window marked with a property of the same key, to which later starts send their files.
-class RunningInstance {
+class RunningInstance : ui::Pinned {
 public:
     explicit RunningInstance(const std::string& dataFolder);
     ~RunningInstance();
-    RunningInstance(const RunningInstance&) = delete;
-    RunningInstance& operator=(const RunningInstance&) = delete;
 
     // True when no other start holds the program's mutex: this start runs the program.
     bool first() const { return owned_; }

@@ -2,6 +2,7 @@
 // instance that owns a copy, and the copies left by instances that are gone
 #pragma once
 #include "document/backup_name.h"
+#include "ui/unique.h"
 
 #include <string>
 #include <string_view>
@@ -37,12 +38,10 @@ void reownBackupCopy(const std::string& path, CopyRecord record);
 // no sharing until the run ends (and closed by the system when the process dies however it
 // dies). Another instance tells a live owner by that file being open: a process id alone could
 // be given to another process after a crash.
-class BackupOwner {
+class BackupOwner : ui::Pinned {
 public:
     explicit BackupOwner(const std::string& dataFolder);
     ~BackupOwner();
-    BackupOwner(const BackupOwner&) = delete;
-    BackupOwner& operator=(const BackupOwner&) = delete;
     const std::string& id() const { return id_; }
     // Makes sure the lock file is held (it could not be made at the start, or was released):
     // called before each copy is written, so that no copy names an owner that looks gone.

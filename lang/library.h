@@ -3,6 +3,7 @@
 #include "lang/choice.h"
 #include "lang/extra.h"
 #include "lang/langabi.h"
+#include "ui/unique.h"
 
 #include <initializer_list>
 #include <optional>
@@ -34,12 +35,10 @@ std::vector<Candidate> findCandidates(const std::string& folder,
 // call that faults or hangs, a count beyond its block, a pointer into memory that cannot be
 // read marks the library damaged. A damaged library is called no more, stays loaded, and is
 // refused at once by every later Library of the same file in this run.
-class Library {
+class Library : ui::Pinned {
 public:
     explicit Library(const std::string& path);
     ~Library();
-    Library(const Library&) = delete;
-    Library& operator=(const Library&) = delete;
 
     bool loaded() const { return module_ != nullptr && !damaged_; }
     bool damaged() const { return damaged_; }
