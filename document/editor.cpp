@@ -262,15 +262,30 @@ void Teditor1::writeAs(const SaveChoice& choice) {
     }
 }
 
+std::string Teditor1::encodedText(const TextFormat& format, bool* lossy) const {
+    TextEncoder encoder(format);
+    std::string bytes;
+    const auto length = static_cast<std::size_t>(std::max(RichEdit1.textLength(), 0L));
+    bytes.reserve(length + length / 8 + 4); // most characters are one byte, each line end two
+    RichEdit1.streamUnicodeText([&](std::u16string_view piece) { encoder.put(piece, bytes); });
+    encoder.finish(bytes);
+    if (lossy) *lossy = encoder.lossy();
+    return bytes;
+}
+
 std::string Teditor1::plainBytes(bool ask) {
-    const std::u16string text = RichEdit1.unicodeText();
-    if (ask && !canEncode(text, textFormat.encoding)) {
+    // encoded as the control hands the text out: no copy of a large text in UTF-16
+    bool lossy = false;
+    std::string bytes = encodedText(textFormat, &lossy);
+    if (ask && lossy && textFormat.encoding == Encoding::Cp1250) {
         const auto& x = host_.extraTexts();
         if (ui::prompts().messageBox(ui::appWindow(), x[language::xLossyQuestion], x[language::xLossyCaption],
-                                     MB_ICONQUESTION | MB_YESNO) == IDYES)
+                                     MB_ICONQUESTION | MB_YESNO) == IDYES) {
             textFormat = TextFormat{Encoding::Utf8, false, textFormat.lineEnd};
+            bytes = encodedText(textFormat);
+        }
     }
-    return encodeText(text, textFormat);
+    return bytes;
 }
 
 void Teditor1::Save() {
@@ -361,11 +376,11 @@ void Teditor1::AdoptBackup(const std::vector<std::string>& copies, const std::st
 
 std::string Teditor1::backupContent() {
     if (!RichEdit1.plainText()) return RichEdit1.streamOut();
-    const std::u16string text = RichEdit1.unicodeText();
-    std::string bytes = encodeText(text, textFormat);
+    bool lossy = false;
+    std::string bytes = encodedText(textFormat, &lossy);
     // a copy is read back by its content: it must read back as this text
-    if (!canEncode(text, textFormat.encoding) || isRtf(bytes) || detectTextFormat(bytes) != textFormat)
-        bytes = encodeText(text, TextFormat{Encoding::Utf8, true, textFormat.lineEnd});
+    if ((lossy && textFormat.encoding == Encoding::Cp1250) || isRtf(bytes) || detectTextFormat(bytes) != textFormat)
+        bytes = encodedText(TextFormat{Encoding::Utf8, true, textFormat.lineEnd});
     return bytes;
 }
 

@@ -124,6 +124,8 @@ private:
     std::string backupContent();
     // The plain text in textFormat; with `ask`, a text the encoding cannot hold offers UTF-8.
     std::string plainBytes(bool ask);
+    // The text in `format`, encoded piece by piece as the control gives it out.
+    std::string encodedText(const TextFormat& format, bool* lossy = nullptr) const;
 
     static int closeIsModified(void* self);
     static int closeWriteTo(void* self, const char* path);

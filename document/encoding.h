@@ -43,6 +43,24 @@ std::u16string decodeText(std::string_view bytes, const TextFormat& format);
 // hold become "?" (Windows-1250 only) and set `*lossy`.
 std::string encodeText(std::u16string_view text, const TextFormat& format, bool* lossy = nullptr);
 
+// encodeText for a text that comes in pieces (split anywhere, even inside a line break or a
+// surrogate pair): put each piece in turn, then finish; the bytes are those of the whole text.
+class TextEncoder {
+public:
+    explicit TextEncoder(const TextFormat& format);
+    void put(std::u16string_view piece, std::string& out);
+    void finish(std::string& out);
+    bool lossy() const { return lossy_; }
+
+private:
+    std::size_t step(std::u16string_view text, std::size_t i, std::string& out);
+    std::size_t putSingleBytes(std::u16string_view text, std::size_t i, std::size_t end, std::string& out);
+    TextFormat format_;
+    bool started_ = false, lossy_ = false;
+    std::u16string held_;     // the units not yet written, after the one written last
+    std::size_t written_ = 0; // how many units at the start of held_ are written already
+};
+
 // The encodings the save dialog offers, in its list's order: Windows-1250, UTF-8, UTF-8 with a
 // byte-order mark, UTF-16 LE (always with its mark, by which it is read back).
 constexpr int kEncodingChoices = 4;

@@ -308,10 +308,57 @@ bool RichEdit::loadRtf(std::string_view bytes, const LoadProgress& progress) {
 }
 
 std::u16string RichEdit::unicodeText() const {
-    const std::string bytes = streamOutAs(SF_TEXT | SF_UNICODE);
-    std::u16string text(bytes.size() / sizeof(char16_t), u'\0');
-    std::memcpy(text.data(), bytes.data(), text.size() * sizeof(char16_t));
+    std::u16string text;
+    streamUnicodeText([&text](std::u16string_view piece) { text.append(piece); });
     return text;
+}
+
+namespace {
+
+struct UnicodeCookie {
+    const std::function<void(std::u16string_view)>* take;
+    std::u16string piece;
+    bool oddByte = false; // the low byte of a unit whose high byte comes in the next buffer
+    unsigned char low = 0;
+    std::exception_ptr failure;
+};
+
+DWORD CALLBACK writeToUnicode(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* put) {
+    auto* c = reinterpret_cast<UnicodeCookie*>(cookie);
+    try {
+        // the control's buffers hold whole units; should one not, its bytes are joined
+        c->piece.clear();
+        const BYTE* bytes = buf;
+        std::size_t n = cb > 0 ? static_cast<std::size_t>(cb) : 0;
+        if (c->oddByte && n > 0) {
+            c->piece += static_cast<char16_t>(c->low | (bytes[0] << 8));
+            c->oddByte = false;
+            ++bytes, --n;
+        }
+        const std::size_t at = c->piece.size();
+        c->piece.resize(at + n / 2);
+        std::memcpy(c->piece.data() + at, bytes, n / 2 * sizeof(char16_t)); // little-endian, as UTF-16LE
+        if (n % 2) {
+            c->low = bytes[n - 1];
+            c->oddByte = true;
+        }
+        (*c->take)(c->piece);
+        *put = cb;
+        return 0;
+    } catch (...) {
+        c->failure = std::current_exception();
+        return 1;
+    }
+}
+
+} // namespace
+
+void RichEdit::streamUnicodeText(const std::function<void(std::u16string_view piece)>& take) const {
+    UnicodeCookie cookie{&take};
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&cookie), 0, writeToUnicode};
+    SendMessageA(hwnd_, EM_STREAMOUT, SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&es));
+    if (cookie.failure) std::rethrow_exception(cookie.failure);
+    if (es.dwError != 0) throw AppError("Failed to Save Stream");
 }
 
 // Wine: text streamed in takes the control's own bold "System" font, not the default format

@@ -78,6 +78,9 @@ public:
     bool loadRtf(std::string_view bytes, const LoadProgress& progress = {});
     // The whole text as UTF-16, each paragraph end as CR LF, whatever the mode.
     std::u16string unicodeText() const;
+    // The same text handed to `take` in the pieces the control gives it out in (no copy of the
+    // whole); an exception from `take` ends the stream and comes out of this call.
+    void streamUnicodeText(const std::function<void(std::u16string_view piece)>& take) const;
 
     // Reads the file in the current mode. In rich-text mode a stream the control rejects as
     // RTF is read again as plain text. Throws AppError ("Failed to Load Stream" or the

@@ -61,5 +61,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool lossy = false;
     document::encodeText(text, TextFormat{Encoding::Cp1250, false, LineEnd::CrLf}, &lossy);
     FUZZ_CHECK(lossy == !document::canEncode(text, Encoding::Cp1250));
+    // given in pieces (their sizes from the first byte), it is written as the whole
+    const std::size_t pieceSize = size > 0 ? data[0] % 7 + 1 : 1;
+    for (Encoding e : {Encoding::Utf8, Encoding::Utf16Le, Encoding::Cp1250}) {
+        const TextFormat f{e, size % 2 == 1, detected.lineEnd};
+        document::TextEncoder encoder(f);
+        std::string pieces;
+        for (std::size_t i = 0; i < text.size(); i += pieceSize)
+            encoder.put(std::u16string_view(text).substr(i, pieceSize), pieces);
+        encoder.finish(pieces);
+        FUZZ_CHECK(pieces == document::encodeText(text, f));
+    }
     return 0;
 }

@@ -116,3 +116,35 @@ TEST(Encoding, SaveDialogChoicesReadBackAsChosen) {
     EXPECT_EQ(withEncodingChoice(mine, -1), mine);
     EXPECT_EQ(withEncodingChoice(mine, kEncodingChoices), mine);
 }
+
+// The control hands a text out in pieces cut anywhere: inside CR LF, between the halves of a
+// pair, before an odd last UTF-16 byte. Encoded piece by piece it gives the bytes of the whole.
+TEST(Encoding, TextInPiecesIsWrittenAsTheWhole) {
+    const std::u16string texts[] = {
+        u"a\r\nb\rc\n\r\n", u"x\U0001F600y\U0001F44D", u"\U0001F600\r", u"\xDC41z\xDCAB", u"\r", u"",
+        std::u16string(u"ok\xD83D\xDC4D"), std::u16string(u"\xD83D"), std::u16string(u"\xDC00\xDC80"),
+    };
+    using E = Encoding;
+    for (const auto& text : texts) {
+        for (const TextFormat f : {fmt(E::Utf8, true, LineEnd::Lf), fmt(E::Cp1250, false, LineEnd::CrLf),
+                                   fmt(E::Utf16Le, true, LineEnd::Cr), fmt(E::Utf16Le, false, LineEnd::CrLf)}) {
+            bool wholeLossy = false;
+            const std::string whole = encodeText(text, f, &wholeLossy);
+            for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+                std::string bytes;
+                TextEncoder e(f);
+                e.put(std::u16string_view(text).substr(0, cut), bytes);
+                e.put({}, bytes);
+                e.put(std::u16string_view(text).substr(cut), bytes);
+                e.finish(bytes);
+                EXPECT_EQ(bytes, whole) << "cut " << cut;
+                EXPECT_EQ(e.lossy(), wholeLossy);
+            }
+            std::string bytes; // one unit at a time
+            TextEncoder e(f);
+            for (char16_t c : text) e.put(std::u16string_view(&c, 1), bytes);
+            e.finish(bytes);
+            EXPECT_EQ(bytes, whole);
+        }
+    }
+}
