@@ -112,9 +112,14 @@ void Thlavni1::show(int showCommand, const std::vector<std::string>& arguments) 
     const auto& o = settings_->Okno;
     const ui::Box b = ui::onScreen({o.Levy, o.Horni, o.Sirka, o.Vyska}, kMinimumSize);
     MoveWindow(hwnd(), b.left, b.top, b.width, b.height, FALSE);
-    ShowWindow(hwnd(), showCommand);
-    UpdateWindow(hwnd());
+    showCommand_ = showCommand;
     FormShow(arguments);
+}
+
+void Thlavni1::reveal() {
+    if (IsWindowVisible(hwnd())) return;
+    ShowWindow(hwnd(), showCommand_);
+    UpdateWindow(hwnd());
 }
 
 void Thlavni1::ApplyLanguage(const std::string& path) {

@@ -148,6 +148,7 @@ private:
     void bindCommands();
     bool FormCreate();
     void FormShow(const std::vector<std::string>& arguments);
+    void reveal(); // the window shown as show() was asked, once
     void showBars();
     void FormClose();
     std::string offeredNames() const;
@@ -185,6 +186,7 @@ private:
     std::optional<bool> documentMenus_; // the state the document menus were last given
     TSplasch1* splash_ = nullptr; // while the start-up window is shown
     bool started_ = false;        // FormShow has run
+    int showCommand_ = SW_SHOWNORMAL;
     std::vector<std::string> handedOver_; // files from later starts, not opened yet
 };
 

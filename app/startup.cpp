@@ -35,10 +35,18 @@ void Thlavni1::FormShow(const std::vector<std::string>& commandLine) {
     std::vector<std::string> arguments = commandLine;
     arguments.insert(arguments.end(), handedOver_.begin(), handedOver_.end());
     handedOver_.clear();
+    const int n = CountBackupCopies();
+    // the usual start, nothing to open or ask: the window is built whole before it shows and
+    // drawn once
+    const bool quiet = arguments.empty() && n == 0;
+    if (quiet) {
+        CreateDocumentWindow(0, false, "");
+        showBars();
+    }
+    reveal();
     // as dropped files: an unreadable one is reported and skipped, Esc leaves the later ones
     // unopened, and the start-up goes on
-    const bool opened = dropFiles(arguments);
-    const int n = CountBackupCopies();
+    const bool opened = quiet || dropFiles(arguments);
     if (n > 0) {
         const int answer =
             ui::prompts().messageBox(hwnd(), LanguageStrings[11] + std::to_string(n) + LanguageStrings[12] + offeredNames(),
@@ -53,7 +61,7 @@ void Thlavni1::FormShow(const std::vector<std::string>& commandLine) {
     } else if (!opened) {
         CreateDocumentWindow(0, false, "");
     }
-    showBars();
+    if (!quiet) showBars();
     started_ = true;
     if (!handedOver_.empty()) PostMessageA(hwnd(), kHandOverMessage, 0, 0); // came during the question
 }
