@@ -354,7 +354,7 @@ DWORD CALLBACK writeToUnicode(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* put) 
 } // namespace
 
 void RichEdit::streamUnicodeText(const std::function<void(std::u16string_view piece)>& take) const {
-    UnicodeCookie cookie{&take};
+    UnicodeCookie cookie{&take, {}, false, 0, {}};
     EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&cookie), 0, writeToUnicode};
     SendMessageA(hwnd_, EM_STREAMOUT, SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&es));
     if (cookie.failure) std::rethrow_exception(cookie.failure);
