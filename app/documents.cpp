@@ -21,35 +21,33 @@ bool DocumentTable::AnyDocumentOpen() const {
 }
 
 document::Teditor1& DocumentTable::CreateDocumentWindow(int slot, bool fromFile, const std::string& name) {
-    documents_.push_back(std::make_unique<document::Teditor1>(*this, mdiClient()));
+    const bool backupCopy = ui::extensionOf(name) == ".bcp";
+    const bool ownFile = fromFile && !backupCopy;
+    documents_.push_back(std::make_unique<document::Teditor1>(
+        *this, mdiClient(), ownFile ? ui::baseName(name) : languageStrings()[15] + std::to_string(slot + 1)));
     document::Teditor1& doc = *documents_.back();
     DocumentSlots.at(static_cast<size_t>(slot)) = &doc;
     doc.slot = slot;
     ActiveSlot = static_cast<std::uint8_t>(slot);
     doc.ApplySettings();
-    const bool backupCopy = ui::extensionOf(name) == ".bcp";
     try {
-        if (fromFile && !backupCopy) {
+        if (ownFile) {
             doc.FileName = name;
-            doc.setCaption(ui::baseName(name));
             doc.loadFile(name);
             doc.RichEdit1.setModified(false);
             doc.ChangedSinceBackup = false;
-        } else {
-            doc.setCaption(languageStrings()[15] + std::to_string(slot + 1));
-            if (backupCopy) {
-                doc.loadFile(name);
-                // a copy has no file of its own yet: closing it asks, and the next tick copies it
-                doc.RichEdit1.setModified(true);
-                doc.ChangedSinceBackup = true;
-            }
+        } else if (backupCopy) {
+            doc.loadFile(name);
+            // a copy has no file of its own yet: closing it asks, and the next tick copies it
+            doc.RichEdit1.setModified(true);
+            doc.ChangedSinceBackup = true;
         }
     } catch (...) {
         // nothing was loaded: the window goes again, so no empty window claims the file's name
         SendMessageA(mdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(doc.hwnd()), 0);
         throw;
     }
-    if (fromFile && !backupCopy) {
+    if (ownFile) {
         fileUsed(name);
         // the window became active before it had its file: the panel names the file now
         setStatusText(1, ui::baseName(name));

@@ -62,12 +62,13 @@ private:
 
 } // namespace
 
-Teditor1::Teditor1(DocumentHost& host, HWND mdiClient) : host_(host), client_(mdiClient) {
+Teditor1::Teditor1(DocumentHost& host, HWND mdiClient, const std::string& caption)
+    : host_(host), client_(mdiClient) {
     static std::uint64_t documents = 0;
     documentId_ = ++documents;
     registerClass(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr, LoadIconA(nullptr, IDI_APPLICATION));
     const ui::Size size = usableSize(host_.settings().Editor, mdiClient);
-    createMdiChild(client_, kClassName, "", WS_VISIBLE | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+    createMdiChild(client_, kClassName, caption, WS_VISIBLE | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
                    size.width, size.height);
     // shown at creation: a window that remembers sizes records its first size
     if (host_.settings().Okna) {

@@ -29,7 +29,9 @@ enum class CloseOutcome { Closed, KeptOpen };
 class Teditor1 : public ui::Window {
 public:
     // Creates the window as a child of the frame's MDI client; it is shown and becomes active.
-    Teditor1(DocumentHost& host, HWND mdiClient);
+    // `caption`: the window's first caption, given at creation (set later, it costs the window
+    // menu a rebuild)
+    Teditor1(DocumentHost& host, HWND mdiClient, const std::string& caption);
 
     ui::RichEdit RichEdit1;
     // the paragraph ruler above the text (Panel1 with its markers and their drag state)

@@ -102,7 +102,7 @@ void ToolBar::placeControl(HWND control, int separatorIndex, int width) {
     SendMessageA(hwnd_, TB_SETBUTTONINFOA, static_cast<WPARAM>(separatorIndex), reinterpret_cast<LPARAM>(&bi));
     RECT r;
     SendMessageA(hwnd_, TB_GETITEMRECT, static_cast<WPARAM>(separatorIndex), reinterpret_cast<LPARAM>(&r));
-    SetParent(control, hwnd_);
+    if (GetParent(control) != hwnd_) SetParent(control, hwnd_); // Wine: costly even when nothing changes
     SetWindowPos(control, nullptr, r.left, r.top + 1, width, 300, SWP_NOZORDER);
     // the bar's tool tip control also serves the control placed on it
     if (HWND tips = reinterpret_cast<HWND>(SendMessageA(hwnd_, TB_GETTOOLTIPS, 0, 0))) {
@@ -144,7 +144,7 @@ void ComboBox::create(HWND parent, UINT id, int x, int y, int width, int listHei
     hwnd_ = makeChild(WC_COMBOBOXA, CBS_DROPDOWN | WS_VSCROLL | CBS_AUTOHSCROLL | WS_TABSTOP | (sorted ? CBS_SORT : 0),
                       parent, id, width, listHeight);
     SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (font) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (font) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(hwnd_));
     if (HWND edit = FindWindowExA(hwnd_, nullptr, "Edit", nullptr))
         SetWindowSubclass(edit, editProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
