@@ -40,8 +40,13 @@ void Thlavni1::FormShow(const std::vector<std::string>& commandLine) {
     // drawn once
     const bool quiet = arguments.empty() && n == 0;
     if (quiet) {
-        CreateDocumentWindow(0, false, "");
-        showBars();
+        try {
+            CreateDocumentWindow(0, false, "");
+            showBars();
+        } catch (...) {
+            reveal(); // the failure is reported over a window the user sees
+            throw;
+        }
     }
     reveal();
     // as dropped files: an unreadable one is reported and skipped, Esc leaves the later ones
