@@ -39,6 +39,16 @@ before=$(md5sum <"$DATA/Notavo.ini")
 nv_start
 check "main window appears again" xw_wait '^Notavo$' 40
 check "untitled document with the Czech title" test "$(probe windows | grep '^doc: ')" = "doc: Dokument 1"
+# the common dialogs' library comes at the first dialog, not with every start
+maps_comdlg() { grep -qi 'comdlg32' "/proc/$NV_PID/maps"; }
+no_comdlg() { test -r "/proc/$NV_PID/maps" && ! maps_comdlg; }
+check "started without the dialogs' library" no_comdlg
+w=$(xdotool search --onlyvisible --name '^Notavo$' 2>/dev/null | head -1)
+xw_key "$w" ctrl+o
+check "Ctrl+O loads it and shows the open dialog" xw_wait '^Otevřít$' 20
+check "the library is in the process now" maps_comdlg
+xw_key "$(xdotool search --onlyvisible --name '^Otevřít$' 2>/dev/null | head -1)" Escape
+check "Esc closes the dialog" wait_for test -z "$(xdotool search --onlyvisible --name '^Otevřít$' 2>/dev/null)"
 probe command 1006 # Konec (Alt+F4)
 check "the exit command ends the program" nv_wait_exit 20
 check "the exit command leaves the settings file as it was" test "$(md5sum <"$DATA/Notavo.ini")" = "$before"
