@@ -43,11 +43,11 @@ check "untitled document with the Czech title" test "$(probe windows | grep '^do
 maps_comdlg() { grep -qi 'comdlg32' "/proc/$NV_PID/maps"; }
 no_comdlg() { test -r "/proc/$NV_PID/maps" && ! maps_comdlg; }
 check "started without the dialogs' library" no_comdlg
-w=$(xdotool search --onlyvisible --name '^Notavo$' 2>/dev/null | head -1)
-xw_key "$w" ctrl+o
-check "Ctrl+O loads it and shows the open dialog" xw_wait '^Otevřít$' 20
+xw_key "$(xw_wait '^Notavo$')" ctrl+o
+dialog=$(xw_wait '^Otevřít$' 20)
+check "Ctrl+O loads it and shows the open dialog" test -n "$dialog"
 check "the library is in the process now" maps_comdlg
-xw_key "$(xdotool search --onlyvisible --name '^Otevřít$' 2>/dev/null | head -1)" Escape
+xw_key "$dialog" Escape
 check "Esc closes the dialog" wait_for test -z "$(xdotool search --onlyvisible --name '^Otevřít$' 2>/dev/null)"
 probe command 1006 # Konec (Alt+F4)
 check "the exit command ends the program" nv_wait_exit 20
