@@ -51,11 +51,13 @@ void MainBars::createBars(HWND frame) {
     StatusBar1.create(frame, IDC_STATUSBAR, {150, 150, 100, 100, 50});
 }
 
-void MainBars::fillFontBoxes(HWND frame) {
+void MainBars::fillFontBoxes() {
+    if (fontBoxesFilled_) return;
+    fontBoxesFilled_ = true;
     std::set<std::string> names;
     LOGFONTA lf{};
     lf.lfCharSet = DEFAULT_CHARSET;
-    HDC dc = GetDC(frame);
+    HDC dc = GetDC(nullptr);
     EnumFontFamiliesExA(
         dc, &lf,
         [](const LOGFONTA* f, const TEXTMETRICA*, DWORD type, LPARAM lp) -> int {
@@ -64,7 +66,7 @@ void MainBars::fillFontBoxes(HWND frame) {
             return 1;
         },
         reinterpret_cast<LPARAM>(&names), 0);
-    ReleaseDC(frame, dc);
+    ReleaseDC(nullptr, dc);
     for (const auto& n : names) cbPismo.add(n);
     for (const char* size : kFontSizes) cbVelikostPisma.add(size);
 }

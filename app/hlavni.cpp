@@ -97,7 +97,6 @@ bool Thlavni1::FormCreate() {
     if (!showSplash()) return false;
 
     DocumentSlots.fill(nullptr);
-    fillFontBoxes(hwnd());
     DragAcceptFiles(hwnd(), TRUE);
     predejKomponentu(hwnd());
     predejKnihovnu(LanguageLibraryFile.c_str());
@@ -247,6 +246,12 @@ bool Thlavni1::onNotify(NMHDR* hdr) {
 
 bool Thlavni1::onCommand(WPARAM wp) {
     if (HIWORD(wp) == CBN_SELCHANGE && onComboChoice(LOWORD(wp))) return true;
+    // the lists are there before the user can look at them or step through them
+    if ((HIWORD(wp) == CBN_SETFOCUS || HIWORD(wp) == CBN_DROPDOWN) &&
+        (LOWORD(wp) == IDC_PISMO || LOWORD(wp) == IDC_VELIKOST)) {
+        fillFontBoxes();
+        return true;
+    }
     return HIWORD(wp) <= 1 && runCommand(LOWORD(wp)); // menu, accelerator, tool button
 }
 

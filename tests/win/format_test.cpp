@@ -91,6 +91,8 @@ TEST_F(MainWindowTest, FontBoxesChangeTheSelectionAndTheDefaults) {
     EXPECT_EQ(formatAt(doc, 0, 4).yHeight, 280);
     EXPECT_EQ(frame->nastaveni().Editor.Velikost, 14); // documents made later start with 14 pt
 
+    SendMessageA(frame->cbPismo.hwnd(), CB_SHOWDROPDOWN, TRUE, 0); // the list, as the user opens it
+    SendMessageA(frame->cbPismo.hwnd(), CB_SHOWDROPDOWN, FALSE, 0);
     const int arial = static_cast<int>(SendMessageA(frame->cbPismo.hwnd(), CB_FINDSTRINGEXACT, -1,
                                                     reinterpret_cast<LPARAM>("Arial")));
     ASSERT_GE(arial, 0);

@@ -21,10 +21,26 @@ TEST_F(MainWindowTest, StartWithoutArgumentsOpensOneUntitledDocument) {
     EXPECT_TRUE(frame->action(IDM_VYJMOUT).enabled());
     EXPECT_TRUE(frame->ToolBar2.enabled(IDT_VLEVO));
     EXPECT_EQ(frame->menu(app::mmSoubor1).caption(), "&Soubor"); // from lang.cs.dll
-    EXPECT_EQ(frame->cbVelikostPisma.count(), 16);
-    EXPECT_GT(frame->cbPismo.count(), 0);
     EXPECT_EQ(frame->cbPismo.text(), "Times New Roman");
     EXPECT_TRUE(prompts.boxes().empty());
+}
+
+// The font lists are filled when the user first goes to a font box, by the mouse, the Tab key
+// or its drop-down, not at every start.
+TEST_F(MainWindowTest, FontBoxesAreFilledWhenTheUserFirstGoesToThem) {
+    start();
+    EXPECT_EQ(frame->cbPismo.count(), 0);
+    EXPECT_EQ(frame->cbVelikostPisma.count(), 0);
+    EXPECT_EQ(frame->cbPismo.text(), "Times New Roman"); // the box shows the face all the same
+    SetFocus(frame->cbVelikostPisma.hwnd());
+    EXPECT_EQ(frame->cbVelikostPisma.count(), 16);
+    const int fonts = frame->cbPismo.count();
+    EXPECT_GT(fonts, 0);
+    EXPECT_GE(SendMessageA(frame->cbPismo.hwnd(), CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("Arial")), 0);
+    SendMessageA(frame->cbPismo.hwnd(), CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageA(frame->cbPismo.hwnd(), CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_EQ(frame->cbPismo.count(), fonts); // once only
+    EXPECT_EQ(frame->cbPismo.text(), "Times New Roman");
 }
 
 TEST_F(MainWindowTest, StartWithFilesOpensThemAndNoEmptyDocument) {
