@@ -54,6 +54,7 @@ void TPrevodZnaku::adoptUserTable() {
 }
 
 void TPrevodZnaku::save() {
+    readTexts(); // a refusal is reported in the language handed over
     const std::string bytes = serializeTable(table);
     std::exception_ptr refused;
     if (!fromUserCopy_) {
@@ -77,17 +78,27 @@ void TPrevodZnaku::save() {
 
 void TPrevodZnaku::fetchTexts(const std::string& path) {
     languageLibraryPath = path;
-    std::vector<std::string> fetched;
-    const language::Library lib(path);
-    if (auto list = lib.list("dejPrevodnik", 0)) fetched = std::move(*list);
-    // the library's own reports of a file (the table it cannot write) in the same language
-    language::useFileErrorTexts(language::completeExtraTexts(lib.list("dejMenuDalsi", 0).value_or(std::vector<std::string>{})));
+    textsRead_ = false;
+}
+
+void TPrevodZnaku::readTexts() const {
+    if (textsRead_) return;
+    textsRead_ = true;
+    texts_.clear();
+    if (!languageLibraryPath.empty()) {
+        const language::Library lib(languageLibraryPath);
+        lib.fetch({"dejPrevodnik", "dejMenuDalsi"}, false); // both lists in one guarded call
+        if (auto list = lib.list("dejPrevodnik", 0)) texts_ = std::move(*list);
+        // the library's own reports of a file (the table it cannot write) in the same language
+        language::useFileErrorTexts(
+            language::completeExtraTexts(lib.list("dejMenuDalsi", 0).value_or(std::vector<std::string>{})));
+    }
     // a list that is present but short still counts as known: its gaps fall back on Czech
-    texts_ = std::move(fetched);
     if (texts_.empty()) texts_.assign(kCeskeTexty.begin(), kCeskeTexty.end());
 }
 
 std::string TPrevodZnaku::text(Text i) const {
+    readTexts();
     const auto k = static_cast<std::size_t>(i);
     if (k < texts_.size()) return texts_[k];
     return std::string(kCeskeTexty.at(k));

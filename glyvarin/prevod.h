@@ -44,9 +44,10 @@ public:
 
     // Replaces the converter texts by those of the language library `path`. A library that
     // cannot be loaded, has no dejPrevodnik or gives fewer texts leaves the rest to the Czech ones.
+    // The library is read when a text is first needed, not at the hand-over: most runs of the
+    // program never show one, and reading a library costs its loading and a guarded call.
     void fetchTexts(const std::string& path);
     std::string text(Text i) const;
-    bool textsKnown() const { return !texts_.empty(); }
 
     // Shows the report of a data file that was missing or unreadable at start-up, once. For a
     // missing file it then asks the application to end (WM_QUIT for the GUI thread). True when
@@ -54,7 +55,10 @@ public:
     bool reportPending();
 
 private:
-    std::vector<std::string> texts_;
+    void readTexts() const; // the library handed over, when it has not been read yet
+
+    mutable std::vector<std::string> texts_;
+    mutable bool textsRead_ = false;
     enum class Pending { None, Missing, Unreadable } pending_ = Pending::None;
     std::string readError_;
     bool userTableLooked_ = false;
