@@ -56,7 +56,6 @@ void Ruler::create(HWND parent, const std::array<std::string, kMarkerCount>& hin
     }();
     (void)registered;
     hints_ = hints;
-    const HINSTANCE inst = GetModuleHandleA(nullptr);
     panel_ = ui::createChild(parent, {.className = kPanelClass, .style = WS_CLIPCHILDREN, .id = 0,
                                       .box = {0, 0, ruler::kDesignWidth, ruler::kStripHeight}});
     font_ = ui::createFont({kSymbolFace, -13, true, false, false, SYMBOL_CHARSET});
@@ -67,9 +66,6 @@ void Ruler::create(HWND parent, const std::array<std::string, kMarkerCount>& hin
         GetTextFaceA(dc.get(), LF_FACESIZE, face);
         symbolFont_ = lstrcmpiA(face, kSymbolFace) == 0; // else the system gave a substitute
     }
-    tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, inst,
-                            nullptr);
     for (int i = 0; i < kMarkerCount; ++i) {
         const auto m = static_cast<Marker>(i);
         const MarkerBox b = model_.box(m);
@@ -77,19 +73,32 @@ void Ruler::create(HWND parent, const std::array<std::string, kMarkerCount>& hin
             ui::createChild(panel_, {.className = kMarkerClass, .style = WS_CLIPSIBLINGS, .id = static_cast<UINT>(i),
                                      .box = {b.left, b.top, b.width, b.height}});
         SetWindowLongPtrA(marker(m), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        addTip(m);
     }
 }
 
-void Ruler::addTip(Marker m) {
-    if (!tips_) return;
-    TTTOOLINFOA ti{};
-    ti.cbSize = sizeof ti;
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = panel_;
-    ti.uId = reinterpret_cast<UINT_PTR>(marker(m));
-    ti.lpszText = const_cast<char*>(hint(m).c_str()); // the tool tip keeps a copy
-    SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+// The markers' tips come with the pointer's first visit to a marker: a tool tip control is a
+// window of its own on the desktop (under Wine one of the display's too), and most documents are
+// never given one.
+void Ruler::showTips(Marker m, UINT msg, WPARAM wp, LPARAM lp) {
+    if (!tips_) {
+        tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetParent(panel_), nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+        if (!tips_) return;
+        for (int i = 0; i < kMarkerCount; ++i) {
+            TTTOOLINFOA ti{};
+            ti.cbSize = sizeof ti;
+            ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS; // from now on the tips see the pointer's moves
+            ti.hwnd = panel_;
+            ti.uId = reinterpret_cast<UINT_PTR>(markers_[static_cast<size_t>(i)]);
+            ti.lpszText = const_cast<char*>(hints_[static_cast<size_t>(i)].c_str()); // the tool tip keeps a copy
+            SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+        }
+    }
+    // the move that brought them: the subclass did not see it
+    MSG relayed{marker(m), msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
+    GetCursorPos(&relayed.pt);
+    SendMessageA(tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 int Ruler::width() const {
@@ -163,7 +172,10 @@ LRESULT Ruler::markerMessage(Marker m, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN: MarkerMouseDown(m, true, x); return 0;
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: MarkerMouseDown(m, false, x); return 0;
-    case WM_MOUSEMOVE: MarkerMouseMove(m, x); return 0;
+    case WM_MOUSEMOVE:
+        if (!tips_) showTips(m, msg, wp, lp);
+        MarkerMouseMove(m, x);
+        return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:

@@ -39,6 +39,29 @@ ui::RichEdit::Indents indentsAt(document::Teditor1* doc, long pos) {
     return doc->RichEdit1.paragraphIndents();
 }
 
+// The tool tip control that knows the marker `m` of the document's ruler, when there is one.
+HWND tipsOf(document::Teditor1* doc, Marker m) {
+    struct Find {
+        TTTOOLINFOA tool;
+        HWND found;
+    } f{{}, nullptr};
+    f.tool.cbSize = sizeof f.tool;
+    f.tool.hwnd = doc->Panel1.hwnd();
+    f.tool.uId = reinterpret_cast<UINT_PTR>(doc->Panel1.marker(m));
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM lp) {
+            auto* f = reinterpret_cast<Find*>(lp);
+            char cls[64] = {};
+            GetClassNameA(h, cls, sizeof cls);
+            if (lstrcmpiA(cls, TOOLTIPS_CLASSA) == 0 && SendMessageA(h, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&f->tool)))
+                f->found = h;
+            return f->found ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&f));
+    return f.found;
+}
+
 class RulerTest : public MainWindowTest {
 protected:
     document::Teditor1* doc = nullptr;
@@ -71,6 +94,29 @@ TEST_F(RulerTest, MarkersStartAtTheirDesignPlacesWithTheirHints) {
     GetClientRect(doc->hwnd(), &client);
     EXPECT_EQ(strip.bottom, 33);
     EXPECT_EQ(strip.right, client.right); // the strip follows the window's width
+}
+
+// The tips come with the pointer's first visit to a marker, each with its marker's hint.
+TEST_F(RulerTest, MarkerTipsComeWithThePointersFirstVisit) {
+    open();
+    EXPECT_EQ(tipsOf(doc, Marker::NextIndent), nullptr);
+    SendMessageA(doc->Panel1.marker(Marker::NextIndent), WM_MOUSEMOVE, 0, at(2, 5));
+    HWND tips = tipsOf(doc, Marker::NextIndent);
+    ASSERT_NE(tips, nullptr);
+    EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 3);
+    for (Marker m : {Marker::FirstIndent, Marker::NextIndent, Marker::RightIndent}) {
+        char text[128] = {};
+        TTTOOLINFOA ti{};
+        ti.cbSize = sizeof ti;
+        ti.hwnd = doc->Panel1.hwnd();
+        ti.uId = reinterpret_cast<UINT_PTR>(doc->Panel1.marker(m));
+        ti.lpszText = text;
+        SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&ti));
+        EXPECT_EQ(std::string(text), doc->Panel1.hint(m));
+    }
+    SendMessageA(doc->Panel1.marker(Marker::FirstIndent), WM_MOUSEMOVE, 0, at(2, 5));
+    EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 3); // once only
+    EXPECT_EQ(leftOf(doc, Marker::NextIndent), document::ruler::designBox(Marker::NextIndent).left); // no drag
 }
 
 TEST_F(RulerTest, PressAndReleaseWithoutMovingAppliesTheJumpedPlace) {
