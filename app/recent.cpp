@@ -59,8 +59,10 @@ void RecentMenu::show(const settings::RecentFiles& files) {
 void Thlavni1::fileUsed(const std::string& path) {
     char full[MAX_PATH * 4] = {};
     const DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    const settings::RecentFiles before = recent_;
     recent_.add(n > 0 && n < sizeof full ? std::string(full, n) : path);
-    recentChanged();
+    // saving the newest file again changes nothing: no menu to rebuild, no file to write
+    if (!(recent_ == before)) recentChanged();
 }
 
 void Thlavni1::recentChanged() {

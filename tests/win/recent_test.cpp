@@ -106,6 +106,18 @@ TEST_F(RecentTest, OpenedAndSavedFilesAreOfferedAboveKonec) {
     EXPECT_EQ(frame->recentFiles().paths().front(), docs.file("e.rtf"));
     EXPECT_EQ(recentItems().size(), 4u);
 
+    // saved again: the list stays as it is, and its file is not written again (a line changed
+    // behind the program's back stays so)
+    std::string ini = iniText();
+    const auto at = ini.find("Soubor1=");
+    ASSERT_NE(at, std::string::npos);
+    ini.insert(at + 8, "x");
+    data.write("Notavo.ini", ini);
+    doc().RichEdit1.setModified(true);
+    frame->runCommand(IDM_ULOZIT);
+    EXPECT_FALSE(doc().RichEdit1.modified());
+    EXPECT_EQ(iniText(), ini);
+
     // the settings' store at the end keeps the list; the next start shows it again
     const auto before = frame->recentFiles();
     closeMainWindow();
