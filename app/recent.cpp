@@ -62,7 +62,7 @@ void Thlavni1::fileUsed(const std::string& path) {
     const settings::RecentFiles before = recent_;
     recent_.add(n > 0 && n < sizeof full ? std::string(full, n) : path);
     // saving the newest file again changes nothing: no menu to rebuild, no file to write
-    if (!(recent_ == before)) recentChanged();
+    if (recent_ != before) recentChanged();
 }
 
 void Thlavni1::recentChanged() {

@@ -79,21 +79,19 @@ void Ruler::create(HWND parent, const std::array<std::string, kMarkerCount>& hin
 // The markers' tips come with the pointer's first visit to a marker: a tool tip control is a
 // window of its own on the desktop (under Wine one of the display's too), and most documents are
 // never given one.
-void Ruler::showTips(Marker m, UINT msg, WPARAM wp, LPARAM lp) {
-    if (!tips_) {
-        tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetParent(panel_), nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-        if (!tips_) return;
-        for (int i = 0; i < kMarkerCount; ++i) {
-            TTTOOLINFOA ti{};
-            ti.cbSize = sizeof ti;
-            ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS; // from now on the tips see the pointer's moves
-            ti.hwnd = panel_;
-            ti.uId = reinterpret_cast<UINT_PTR>(markers_[static_cast<size_t>(i)]);
-            ti.lpszText = const_cast<char*>(hints_[static_cast<size_t>(i)].c_str()); // the tool tip keeps a copy
-            SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-        }
+void Ruler::makeTips(Marker m, UINT msg, WPARAM wp, LPARAM lp) {
+    tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetParent(panel_), nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+    if (!tips_) return;
+    for (int i = 0; i < kMarkerCount; ++i) {
+        TTTOOLINFOA ti{};
+        ti.cbSize = sizeof ti;
+        ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS; // from now on the tips see the pointer's moves
+        ti.hwnd = panel_;
+        ti.uId = reinterpret_cast<UINT_PTR>(markers_[static_cast<size_t>(i)]);
+        ti.lpszText = const_cast<char*>(hints_[static_cast<size_t>(i)].c_str()); // the tool tip keeps a copy
+        SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
     }
     // the move that brought them: the subclass did not see it
     MSG relayed{marker(m), msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
@@ -173,7 +171,7 @@ LRESULT Ruler::markerMessage(Marker m, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: MarkerMouseDown(m, false, x); return 0;
     case WM_MOUSEMOVE:
-        if (!tips_) showTips(m, msg, wp, lp);
+        if (!tips_) makeTips(m, msg, wp, lp);
         MarkerMouseMove(m, x);
         return 0;
     case WM_LBUTTONUP:

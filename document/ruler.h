@@ -51,7 +51,7 @@ private:
     void paintMarker(Marker m, HDC dc) const;
     void placeMarker(Marker m);
     void release(Marker m);
-    void showTips(Marker m, UINT msg, WPARAM wp, LPARAM lp);
+    void makeTips(Marker m, UINT msg, WPARAM wp, LPARAM lp);
 
     ui::RichEdit& text_;
     RulerModel model_;
