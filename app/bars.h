@@ -24,17 +24,16 @@ public:
     ui::ComboBox cbPismo, cbVelikostPisma;
     ui::CoolBar CoolBar1;
 
-    // The font names of the system and the sizes offered, in the two font boxes: filled when
-    // the user first goes to either box (enumerating and sorting the fonts is a good part of a
-    // start), once.
-    void fillFontBoxes();
-
     // Shows a document's formatting state on the formatting toolbar.
     void ShowFormatState(bool bold, bool italic, bool underline, const std::string& alignment,
                          const std::string& fontName, const std::string& fontSize);
 
 protected:
     void createBars(HWND frame);
+    // The font names of the system and the sizes offered, in the two font boxes: filled when
+    // the user first goes to either box (enumerating and sorting the fonts is a good part of a
+    // start), once.
+    void fillFontBoxes();
     // The tool tips, in the order of the language library's hint list.
     void setHints(const std::vector<std::string>& hints);
     void enableFontBoxes(bool on);
