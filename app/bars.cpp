@@ -39,8 +39,9 @@ void MainBars::createBars(HWND frame) {
                      {IDT_KURZIVA, imgKurziva, BTNS_CHECK}, {IDT_PODTRZENO, imgPodtrzeno, BTNS_CHECK}, {0},
                      {IDT_VLEVO, imgVlevo, BTNS_CHECKGROUP}, {IDT_STRED, imgStred, BTNS_CHECKGROUP},
                      {IDT_VPRAVO, imgVpravo, BTNS_CHECKGROUP}});
-    cbPismo.create(ToolBar2.hwnd(), IDC_PISMO, 145, true, font_);
-    cbVelikostPisma.create(ToolBar2.hwnd(), IDC_VELIKOST, 48, false, font_);
+    // disabled until the first document comes, as the main window starts without one
+    cbPismo.create(ToolBar2.hwnd(), IDC_PISMO, 145, true, font_, false);
+    cbVelikostPisma.create(ToolBar2.hwnd(), IDC_VELIKOST, 48, false, font_, false);
     ToolBar2.placeControl(cbPismo.hwnd(), 0, 145);
     ToolBar2.placeControl(cbVelikostPisma.hwnd(), 2, 48);
     cbPismo.setText("Times New Roman");

@@ -136,12 +136,15 @@ SIZE ToolBar::idealSize() const {
 
 // --- ComboBox
 
-void ComboBox::create(HWND parent, UINT id, int width, bool sorted, HFONT font) {
-    create(parent, id, 0, 0, width, 300, sorted, font);
+void ComboBox::create(HWND parent, UINT id, int width, bool sorted, HFONT font, bool enabled) {
+    create(parent, id, 0, 0, width, 300, sorted, font, enabled);
 }
 
-void ComboBox::create(HWND parent, UINT id, int x, int y, int width, int listHeight, bool sorted, HFONT font) {
-    hwnd_ = makeChild(WC_COMBOBOXA, CBS_DROPDOWN | WS_VSCROLL | CBS_AUTOHSCROLL | WS_TABSTOP | (sorted ? CBS_SORT : 0),
+void ComboBox::create(HWND parent, UINT id, int x, int y, int width, int listHeight, bool sorted, HFONT font,
+                      bool enabled) {
+    hwnd_ = makeChild(WC_COMBOBOXA,
+                      CBS_DROPDOWN | WS_VSCROLL | CBS_AUTOHSCROLL | WS_TABSTOP | (sorted ? CBS_SORT : 0) |
+                          (enabled ? 0 : WS_DISABLED),
                       parent, id, width, listHeight);
     SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (font) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(hwnd_));

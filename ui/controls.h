@@ -78,9 +78,12 @@ private:
 // Its edit field's subclass procedure holds `this`: a combo box stays where it was created.
 class ComboBox : Pinned {
 public:
-    void create(HWND parent, UINT id, int width, bool sorted, HFONT font);
+    // `enabled` off makes the box disabled from the start: under Wine each change of a drop-down
+    // box's state reaches its list's desktop window (about 2 ms).
+    void create(HWND parent, UINT id, int width, bool sorted, HFONT font, bool enabled = true);
     // At (x, y) of the parent; `listHeight` is the field and its drop-down list together.
-    void create(HWND parent, UINT id, int x, int y, int width, int listHeight, bool sorted, HFONT font);
+    void create(HWND parent, UINT id, int x, int y, int width, int listHeight, bool sorted, HFONT font,
+                bool enabled = true);
     HWND hwnd() const { return hwnd_; }
     void add(const std::string& item);
     // The index of the chosen item; -1 when the text is no item (typed, or nothing chosen).

@@ -133,6 +133,8 @@ TEST_F(MainWindowTest, SlotsAreReusedLowestFirst) {
 
 TEST_F(MainWindowTest, LastDocumentClosedDisablesDocumentCommands) {
     start();
+    EXPECT_TRUE(frame->cbPismo.enabled()); // made disabled, enabled by the first document
+    EXPECT_TRUE(frame->cbVelikostPisma.enabled());
     frame->runCommand(IDM_ZAVRIT);
     ui::pumpPending();
     EXPECT_EQ(openCount(), 0);
@@ -142,6 +144,9 @@ TEST_F(MainWindowTest, LastDocumentClosedDisablesDocumentCommands) {
     EXPECT_FALSE(frame->cbPismo.enabled());
     EXPECT_TRUE(frame->action(IDM_NOVY).enabled());
     EXPECT_TRUE(frame->ToolBar1.enabled(IDM_OTEVRIT));
+    frame->runCommand(IDM_NOVY);
+    EXPECT_TRUE(frame->menu(app::mmZavrit1).enabled());
+    EXPECT_TRUE(frame->cbVelikostPisma.enabled());
 }
 
 TEST_F(MainWindowTest, TwoHundredOneDocumentsAndNoMore) {
