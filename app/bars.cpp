@@ -39,11 +39,14 @@ void MainBars::createBars(HWND frame) {
                      {IDT_KURZIVA, imgKurziva, BTNS_CHECK}, {IDT_PODTRZENO, imgPodtrzeno, BTNS_CHECK}, {0},
                      {IDT_VLEVO, imgVlevo, BTNS_CHECKGROUP}, {IDT_STRED, imgStred, BTNS_CHECKGROUP},
                      {IDT_VPRAVO, imgVpravo, BTNS_CHECKGROUP}});
-    // disabled until the first document comes, as the main window starts without one
-    cbPismo.create(ToolBar2.hwnd(), IDC_PISMO, 145, true, font_, false);
-    cbVelikostPisma.create(ToolBar2.hwnd(), IDC_VELIKOST, 48, false, font_, false);
-    ToolBar2.placeControl(cbPismo.hwnd(), 0, 145);
-    ToolBar2.placeControl(cbVelikostPisma.hwnd(), 2, 48);
+    // made where they stay, and disabled until the first document comes, as the main window
+    // starts without one
+    const POINT fontPlace = ToolBar2.makeRoom(0, 145);
+    const POINT sizePlace = ToolBar2.makeRoom(2, 48);
+    cbPismo.create(ToolBar2.hwnd(), IDC_PISMO, fontPlace.x, fontPlace.y, 145, 300, true, font_, false);
+    cbVelikostPisma.create(ToolBar2.hwnd(), IDC_VELIKOST, sizePlace.x, sizePlace.y, 48, 300, false, font_, false);
+    ToolBar2.adoptControl(cbPismo.hwnd());
+    ToolBar2.adoptControl(cbVelikostPisma.hwnd());
     cbPismo.setText("Times New Roman");
     cbVelikostPisma.setText("12");
     CoolBar1.addBand(ToolBar1.hwnd(), 29, ToolBar1.idealSize().cx);

@@ -94,7 +94,7 @@ bool ToolBar::onNotify(NMHDR* hdr) {
     return true;
 }
 
-void ToolBar::placeControl(HWND control, int separatorIndex, int width) {
+POINT ToolBar::makeRoom(int separatorIndex, int width) {
     TBBUTTONINFOA bi{};
     bi.cbSize = sizeof bi;
     bi.dwMask = TBIF_SIZE | TBIF_BYINDEX;
@@ -102,8 +102,10 @@ void ToolBar::placeControl(HWND control, int separatorIndex, int width) {
     SendMessageA(hwnd_, TB_SETBUTTONINFOA, static_cast<WPARAM>(separatorIndex), reinterpret_cast<LPARAM>(&bi));
     RECT r;
     SendMessageA(hwnd_, TB_GETITEMRECT, static_cast<WPARAM>(separatorIndex), reinterpret_cast<LPARAM>(&r));
-    if (GetParent(control) != hwnd_) SetParent(control, hwnd_); // Wine: costly even when nothing changes
-    SetWindowPos(control, nullptr, r.left, r.top + 1, width, 300, SWP_NOZORDER);
+    return {r.left, r.top + 1};
+}
+
+void ToolBar::adoptControl(HWND control) {
     // the bar's tool tip control also serves the control placed on it
     if (HWND tips = reinterpret_cast<HWND>(SendMessageA(hwnd_, TB_GETTOOLTIPS, 0, 0))) {
         TOOLINFOA ti{};
@@ -136,17 +138,13 @@ SIZE ToolBar::idealSize() const {
 
 // --- ComboBox
 
-void ComboBox::create(HWND parent, UINT id, int width, bool sorted, HFONT font, bool enabled) {
-    create(parent, id, 0, 0, width, 300, sorted, font, enabled);
-}
-
 void ComboBox::create(HWND parent, UINT id, int x, int y, int width, int listHeight, bool sorted, HFONT font,
                       bool enabled) {
-    hwnd_ = makeChild(WC_COMBOBOXA,
-                      CBS_DROPDOWN | WS_VSCROLL | CBS_AUTOHSCROLL | WS_TABSTOP | (sorted ? CBS_SORT : 0) |
-                          (enabled ? 0 : WS_DISABLED),
-                      parent, id, width, listHeight);
-    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    hwnd_ = createChild(parent, {.className = WC_COMBOBOXA,
+                                 .style = CBS_DROPDOWN | WS_VSCROLL | CBS_AUTOHSCROLL | WS_TABSTOP |
+                                          (sorted ? CBS_SORT : 0) | (enabled ? 0 : WS_DISABLED),
+                                 .id = id,
+                                 .box = {x, y, width, listHeight}});
     if (font) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(hwnd_));
     if (HWND edit = FindWindowExA(hwnd_, nullptr, "Edit", nullptr))
         SetWindowSubclass(edit, editProc, 1, reinterpret_cast<DWORD_PTR>(this));

@@ -52,8 +52,13 @@ public:
     const std::string& hint(UINT id) const;
     // Answers TTN_GETDISPINFOA for the bar's buttons; true when it was one of ours.
     bool onNotify(NMHDR* hdr);
-    // Puts a child control in the place of a separator of `width` pixels.
-    void placeControl(HWND control, int separatorIndex, int width);
+    // Widens the separator at `separatorIndex` to `width` pixels for a child control and
+    // returns where the control goes. Widening a separator moves what follows it: make room for
+    // every control first, then make the controls there (under Wine moving a drop-down combo box
+    // costs 3 to 5 ms, as its list is a desktop window).
+    POINT makeRoom(int separatorIndex, int width);
+    // Gives a control placed on the bar the bar's tool tips.
+    void adoptControl(HWND control);
     SIZE idealSize() const;
 
 private:
@@ -78,10 +83,9 @@ private:
 // Its edit field's subclass procedure holds `this`: a combo box stays where it was created.
 class ComboBox : Pinned {
 public:
-    // `enabled` off makes the box disabled from the start: under Wine each change of a drop-down
-    // box's state reaches its list's desktop window (about 2 ms).
-    void create(HWND parent, UINT id, int width, bool sorted, HFONT font, bool enabled = true);
     // At (x, y) of the parent; `listHeight` is the field and its drop-down list together.
+    // `enabled` off makes the box disabled from the start: under Wine each change of a drop-down
+    // box's state or place reaches its list's desktop window (2 to 5 ms).
     void create(HWND parent, UINT id, int x, int y, int width, int listHeight, bool sorted, HFONT font,
                 bool enabled = true);
     HWND hwnd() const { return hwnd_; }

@@ -43,6 +43,29 @@ TEST_F(MainWindowTest, FontBoxesAreFilledWhenTheUserFirstGoesToThem) {
     EXPECT_EQ(frame->cbPismo.text(), "Times New Roman");
 }
 
+// Each box sits in its slot of the formatting bar, clear of the buttons, and shows the bar's tip.
+TEST_F(MainWindowTest, FontBoxesSitInTheirSlotsWithTips) {
+    start();
+    HWND bar = frame->ToolBar2.hwnd();
+    HWND tips = reinterpret_cast<HWND>(SendMessageA(bar, TB_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tips, nullptr);
+    const std::pair<HWND, int> boxes[] = {{frame->cbPismo.hwnd(), 0}, {frame->cbVelikostPisma.hwnd(), 2}};
+    for (const auto& [box, slot] : boxes) {
+        RECT place{}, r{};
+        SendMessageA(bar, TB_GETITEMRECT, slot, reinterpret_cast<LPARAM>(&place));
+        GetWindowRect(box, &r);
+        MapWindowPoints(nullptr, bar, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, place.left) << slot;
+        EXPECT_EQ(r.right, place.right) << slot;
+        EXPECT_GE(r.top, place.top) << slot;
+        TOOLINFOA ti{};
+        ti.cbSize = sizeof ti;
+        ti.hwnd = bar;
+        ti.uId = reinterpret_cast<UINT_PTR>(FindWindowExA(box, nullptr, "Edit", nullptr));
+        EXPECT_TRUE(SendMessageA(tips, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti))) << slot;
+    }
+}
+
 TEST_F(MainWindowTest, StartWithFilesOpensThemAndNoEmptyDocument) {
     docs.write("první.txt", kCzech);
     docs.write("second.rtf", "{\\rtf1\\ansi\\ansicpg1250 {\\b tu\\'e8n\\'e9} text\\par}");
