@@ -3,12 +3,15 @@
 
 namespace language {
 
+bool answersWish(const Candidate& c, const std::string& wanted) {
+    return c.name && (wanted.empty() || *c.name == wanted);
+}
+
 std::optional<std::size_t> chooseLanguage(const std::vector<Candidate>& found, const std::string& wanted) {
     std::optional<std::size_t> first;
     for (std::size_t i = 0; i < found.size(); ++i) {
-        if (!found[i].name) continue;
-        if (*found[i].name == wanted) return i;
-        if (!first) first = i;
+        if (answersWish(found[i], wanted)) return i;
+        if (found[i].name && !first) first = i;
     }
     return first;
 }

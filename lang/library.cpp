@@ -118,7 +118,8 @@ std::vector<std::string> findLibraries(const std::string& folder) {
     return paths;
 }
 
-std::vector<Candidate> findCandidates(const std::string& folder, std::vector<std::optional<MainTexts>>* texts) {
+std::vector<Candidate> findCandidates(const std::string& folder, std::vector<std::optional<MainTexts>>* texts,
+                                      const std::string* wanted) {
     std::vector<Candidate> found;
     if (texts) texts->clear();
     for (const auto& path : findLibraries(folder)) {
@@ -133,6 +134,7 @@ std::vector<Candidate> findCandidates(const std::string& folder, std::vector<std
         }
         if (texts) texts->push_back(std::move(read));
         found.push_back(std::move(c));
+        if (wanted && answersWish(found.back(), *wanted)) break;
     }
     return found;
 }

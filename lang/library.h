@@ -26,9 +26,12 @@ std::vector<std::string> findLibraries(const std::string& folder);
 // library whose code failed or whose lists do not hold is marked damaged.
 // With `texts`, each usable candidate's texts too (nullopt for the others), read in the same
 // one load of the library: the start takes the chosen one's without loading it again.
+// With `wanted` (a stored language), the search ends at the first library that answers it
+// (answersWish): the one chooseLanguage takes; the libraries after it are not loaded at all.
 struct MainTexts;
 std::vector<Candidate> findCandidates(const std::string& folder,
-                                      std::vector<std::optional<MainTexts>>* texts = nullptr);
+                                      std::vector<std::optional<MainTexts>>* texts = nullptr,
+                                      const std::string* wanted = nullptr);
 
 // A library loaded by its full path for one operation; released when this object goes. Every
 // export runs guarded (callForeign) and everything it hands back is checked before it is read: a

@@ -56,6 +56,8 @@ TEST(LanguageChoice, ByNameElseFirstUsable) {
     EXPECT_EQ(language::chooseLanguage(found, "Čeština"), 1u);
     EXPECT_EQ(language::chooseLanguage(found, "english"), 1u); // case-sensitive: falls back to the first usable
     EXPECT_EQ(language::chooseLanguage(found, ""), 1u);
+    // no language stored: the first usable one, even before one whose name is empty
+    EXPECT_EQ(language::chooseLanguage({{"a\\lang.cs.dll", "Čeština"}, {"a\\lang.x.dll", ""}}, ""), 0u);
     EXPECT_EQ(language::chooseLanguage({{"x", std::nullopt}}, ""), std::nullopt);
     EXPECT_EQ(language::chooseLanguage({}, "Čeština"), std::nullopt);
 }

@@ -66,6 +66,28 @@ TEST(LanguageLibraries, NewerTextsFallBackToCzechWhereALibraryLacksThem) {
     EXPECT_EQ(language::completeExtraTexts({"A", "B"})[2], czech[2]);
 }
 
+// The start looks at the libraries up to the one it takes: the ones after it are not loaded.
+TEST(LanguageLibraries, TheStartLooksNoFurtherThanItsChoice) {
+    const struct { const char* wanted; std::size_t looked; const char* taken; } cases[] = {
+        {"", 3, "lang.cs.dll"},        // after the two unusable ones beside the tests
+        {"Čeština", 3, "lang.cs.dll"},
+        {"English", 4, "lang.en.dll"},
+        {"Klingon", 4, "lang.cs.dll"}, // named by none: every one looked at, the first usable taken
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.wanted);
+        std::vector<std::optional<language::MainTexts>> texts;
+        const std::string wanted = c.wanted;
+        const auto found = language::findCandidates(testFolder(), &texts, &wanted);
+        ASSERT_EQ(found.size(), c.looked);
+        ASSERT_EQ(texts.size(), c.looked);
+        const auto chosen = language::chooseLanguage(found, wanted);
+        ASSERT_TRUE(chosen);
+        EXPECT_EQ(found[*chosen].file, testFolder() + c.taken);
+        EXPECT_TRUE(texts[*chosen]);
+    }
+}
+
 // Libraries whose code does harm (tests/win/badlang.cpp): each is refused, marked damaged and
 // never called again in the run, and the program goes on.
 TEST(LanguageLibraries, HarmfulOnesAreRefusedNotFollowed) {
