@@ -145,7 +145,11 @@ void Teditor1::FormCreate() {
 void Teditor1::ApplySettings() {
     const auto& e = host_.settings().Editor;
     const ui::Size size = usableSize(e, client_);
-    SetWindowPos(hwnd(), nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    // a new window was made at this size: no second layout of it and its children
+    if (r.right - r.left != size.width || r.bottom - r.top != size.height)
+        SetWindowPos(hwnd(), nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RichEdit1.setBackground(ui::resolveColor(e.Pozadi));
     RichEdit1.setInsertionStyle(ui::CharStyle{e.Pismo, e.Velikost, ui::resolveColor(e.Barva)});
     RichEdit1.setModified(false);
