@@ -5,6 +5,7 @@
 #include "ui/errors.h"
 #include "ui/files.h"
 #include "ui/text.h"
+#include "ui/unique.h"
 
 #include <algorithm>
 
@@ -137,6 +138,10 @@ void DocumentTable::onDropFiles(HDROP drop) {
 
 bool DocumentTable::dropFiles(const std::vector<std::string>& files) {
     bool opened = false;
+    ++dropping_;
+    ui::ScopeExit ended{[this] {
+        if (--dropping_ == 0) dropEnded();
+    }};
     try {
         for (auto at = files.begin(); at != files.end(); ++at) {
             const int slot = FindFreeSlot();

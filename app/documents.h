@@ -67,12 +67,16 @@ protected:
 
     // A file was opened or saved (its path as given; a backup copy is not one).
     virtual void fileUsed(const std::string& path) { static_cast<void>(path); }
+    // While a drop's files open one by one (dropFiles), and the drop is over.
+    bool dropping() const { return dropping_ > 0; }
+    virtual void dropEnded() {}
     virtual HWND mdiClient() const = 0;
     virtual void warnNoSlot(const std::string& text) = 0;
     virtual void updateActions() = 0;
 
 private:
     void backupRecovered(document::Teditor1* w);
+    int dropping_ = 0;
 
     std::vector<std::unique_ptr<document::Teditor1>> documents_;
     std::vector<document::Teditor1*> failingBackups_; // documents whose last copy failed

@@ -143,6 +143,7 @@ protected:
     LRESULT defaultProc(UINT msg, WPARAM wp, LPARAM lp) override;
     HWND mdiClient() const override { return client_; }
     void fileUsed(const std::string& path) override;
+    void dropEnded() override;
 
 private:
     void bindCommands();
@@ -176,6 +177,7 @@ private:
     Paths paths_;
     std::unique_ptr<settings::TNastaveni> settings_;
     settings::RecentFiles recent_;
+    bool recentPending_ = false; // changed during a drop, written at its end
     RecentMenu recentMenu_;
     MainMenu menu_;
     CommandTable commands_{*this};

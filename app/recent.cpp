@@ -61,8 +61,17 @@ void Thlavni1::fileUsed(const std::string& path) {
     const DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
     const settings::RecentFiles before = recent_;
     recent_.add(n > 0 && n < sizeof full ? std::string(full, n) : path);
-    // saving the newest file again changes nothing: no menu to rebuild, no file to write
-    if (recent_ != before) recentChanged();
+    // saving the newest file again changes nothing: no menu to rebuild, no file to write; the
+    // files of a drop are written once, at its end (a write of the settings file is 3 to 6 ms)
+    if (recent_ == before) return;
+    if (dropping()) recentPending_ = true;
+    else recentChanged();
+}
+
+void Thlavni1::dropEnded() {
+    if (!recentPending_) return;
+    recentPending_ = false;
+    recentChanged();
 }
 
 void Thlavni1::recentChanged() {

@@ -69,6 +69,9 @@ TEST_F(RecentTest, OpenedAndSavedFilesAreOfferedAboveKonec) {
     docs.write("b.txt", "{\\rtf1\\ansi {\\b tucne}\\par}"); // RTF under a text file's name
     docs.write("c & d.txt", "treti\r\n");
     frame->dropFiles({docs.file("a.txt"), docs.file("b.txt")});
+    // the drop's files are written once, when it is over
+    EXPECT_NE(iniText().find("[Posledni]\r\nSoubor1=" + docs.file("b.txt") + "\r\nSoubor2=" + docs.file("a.txt")),
+              std::string::npos);
     prompts.answerFile({docs.file("c & d.txt")});
     frame->runCommand(IDM_OTEVRIT);
 
