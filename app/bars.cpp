@@ -13,6 +13,7 @@ namespace {
 
 constexpr const char* kFontSizes[] = {"8", "9", "10", "11", "12", "14", "16", "18",
                                       "20", "22", "24", "26", "28", "36", "48", "72"};
+constexpr int kFontBoxWidth = 145, kSizeBoxWidth = 48, kBoxListHeight = 300;
 
 } // namespace
 
@@ -41,10 +42,12 @@ void MainBars::createBars(HWND frame) {
                      {IDT_VPRAVO, imgVpravo, BTNS_CHECKGROUP}});
     // made where they stay, and disabled until the first document comes, as the main window
     // starts without one
-    const POINT fontPlace = ToolBar2.makeRoom(0, 145);
-    const POINT sizePlace = ToolBar2.makeRoom(2, 48);
-    cbPismo.create(ToolBar2.hwnd(), IDC_PISMO, fontPlace.x, fontPlace.y, 145, 300, true, font_, false);
-    cbVelikostPisma.create(ToolBar2.hwnd(), IDC_VELIKOST, sizePlace.x, sizePlace.y, 48, 300, false, font_, false);
+    const POINT fontPlace = ToolBar2.makeRoom(0, kFontBoxWidth);
+    const POINT sizePlace = ToolBar2.makeRoom(2, kSizeBoxWidth);
+    cbPismo.create(ToolBar2.hwnd(), IDC_PISMO, fontPlace.x, fontPlace.y, kFontBoxWidth, kBoxListHeight, true, font_,
+                   false);
+    cbVelikostPisma.create(ToolBar2.hwnd(), IDC_VELIKOST, sizePlace.x, sizePlace.y, kSizeBoxWidth, kBoxListHeight,
+                           false, font_, false);
     ToolBar2.adoptControl(cbPismo.hwnd());
     ToolBar2.adoptControl(cbVelikostPisma.hwnd());
     cbPismo.setText("Times New Roman");
